@@ -1,0 +1,86 @@
+#include "Dictionary.h"
+
+#include "Exceptions.h"
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+
+namespace {
+
+std::size_t hashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
+
+} // namespace
+
+Dictionary::Dictionary(const Dictionary& other) { *this = other; }
+
+Dictionary& Dictionary::operator=(const Dictionary& other) {
+    if (this == &other)
+        return *this;
+    Clear();
+    Reserve(other.keys_.size());
+    for (std::size_t i = 0; i < other.keys_.size(); ++i)
+        Value(other.keys_[i], other.values_[i]);
+    return *this;
+}
+
+const String& Dictionary::Value(std::string_view key) const {
+    const String* value = find(key);
+    if (!value)
+        throw KeyNotFoundException("The key \"" + String(key) + "\" is not in the dictionary.");
+    return *value;
+}
+
+void Dictionary::Value(std::string_view key, std::string_view value) {
+    Reserve(keys_.size() + 1);
+    const std::size_t hash = hashOf(key);
+    Slot& slot = slots_[slotIndex(key, hash)];
+    if (slot.place != 0) {
+        values_[slot.place - 1].assign(value);
+        return;
+    }
+    keys_.emplace_back(key);
+    values_.emplace_back(value);
+    slot = {hash, keys_.size()};
+}
+
+void Dictionary::Clear() {
+    slots_.clear();
+    keys_.clear();
+    values_.clear();
+}
+
+void Dictionary::Reserve(std::size_t count) {
+    if (count > slots_.size() / 2)
+        rehash(count);
+}
+
+std::size_t Dictionary::slotIndex(std::string_view key, std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.place == 0 || (slot.hash == hash && keys_[slot.place - 1] == key))
+            return i;
+    }
+}
+
+const String* Dictionary::find(std::string_view key) const {
+    if (keys_.empty())
+        return nullptr;
+    const Slot& slot = slots_[slotIndex(key, hashOf(key))];
+    return slot.place == 0 ? nullptr : &values_[slot.place - 1];
+}
+
+void Dictionary::rehash(std::size_t count) {
+    std::vector<Slot> old(std::bit_ceil(std::max<std::size_t>(16, 2 * count)));
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.place == 0)
+            continue;
+        std::size_t i = slot.hash & mask;
+        while (slots_[i].place != 0)
+            i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
+}

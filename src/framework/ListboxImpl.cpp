@@ -1,0 +1,130 @@
+#include "ListboxImpl.h"
+
+#include "Graphics.h"
+#include "Listbox.h"
+
+#include <QHeaderView>
+#include <QPainter>
+
+QModelIndex ListboxModel::index(int row, int column, const QModelIndex& parent) const {
+    return hasIndex(row, column, parent) ? createIndex(row, column) : QModelIndex();
+}
+
+QModelIndex ListboxModel::parent(const QModelIndex&) const { return {}; }
+
+int ListboxModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ListboxModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(headings_.size());
+}
+
+QVariant ListboxModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return QString::fromStdString(cell(index.row(), index.column()));
+}
+
+QVariant ListboxModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns())
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(heading(section));
+    // A first click on a heading sorts ascending, whatever the style prefers.
+    if (role == Qt::InitialSortOrderRole)
+        return static_cast<int>(Qt::AscendingOrder);
+    return {};
+}
+
+void ListboxModel::setColumns(std::int64_t count) {
+    beginResetModel();
+    headings_.resize(offset(count));
+    endResetModel();
+}
+
+const String& ListboxModel::cell(std::int64_t row, std::int64_t column) const {
+    static const String none;
+    const std::vector<String>& cells = rows_[offset(row)];
+    return offset(column) < cells.size() ? cells[offset(column)] : none;
+}
+
+void ListboxModel::setCell(std::int64_t row, std::int64_t column, const String& text) {
+    std::vector<String>& cells = rows_[offset(row)];
+    if (cells.size() <= offset(column))
+        cells.resize(offset(column) + 1);
+    cells[offset(column)] = text;
+    const QModelIndex changed = createIndex(static_cast<int>(row), static_cast<int>(column));
+    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void ListboxModel::setHeading(std::int64_t column, const String& text) {
+    headings_[offset(column)] = text;
+    Q_EMIT headerDataChanged(Qt::Horizontal, static_cast<int>(column), static_cast<int>(column));
+}
+
+void ListboxModel::appendRow(std::vector<String> cells) {
+    const int row = static_cast<int>(rows_.size());
+    beginInsertRows({}, row, row);
+    rows_.push_back(std::move(cells));
+    endInsertRows();
+}
+
+void ListboxModel::removeAllRows() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void ListboxModel::reorder(const std::vector<std::int64_t>& order) {
+    std::vector<std::vector<String>> sorted;
+    sorted.reserve(order.size());
+    for (const std::int64_t row : order)
+        sorted.push_back(std::move(rows_[offset(row)]));
+    beginResetModel();
+    rows_ = std::move(sorted);
+    endResetModel();
+}
+
+ListboxDelegate::ListboxDelegate(Listbox& owner, QObject* parent)
+    : QStyledItemDelegate(parent), owner_(owner) {}
+
+void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    painter->save();
+    painter->translate(option.rect.topLeft());
+    painter->setClipRect(QRect(QPoint(0, 0), option.rect.size()), Qt::IntersectClip);
+    Graphics graphics(*painter, option.rect.width(), option.rect.height());
+    owner_.paintCellBackground(graphics, index.row(), index.column());
+    painter->restore();
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
+ListboxView::ListboxView(Listbox& owner) : owner_(owner), model_(new ListboxModel(this)) {
+    setModel(model_);
+    setItemDelegate(new ListboxDelegate(owner, this));
+    setUniformRowHeights(true);
+    setRootIsDecorated(false);
+    setIndentation(0);
+    setItemsExpandable(false);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setEditTriggers(NoEditTriggers);
+    QHeaderView* heading = header();
+    heading->setSectionsMovable(false);
+    heading->setSectionsClickable(true);
+    heading->setSortIndicatorShown(true);
+    heading->setSortIndicator(-1, Qt::AscendingOrder);
+    // The header has turned its sort indicator already when it reports the click.
+    connect(heading, &QHeaderView::sectionClicked, this, [this, heading](int section) {
+        owner_.headingClicked(section, heading->sortIndicatorOrder() == Qt::AscendingOrder);
+    });
+}
+
+QItemSelectionModel::SelectionFlags ListboxView::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    if (!index.isValid() && owner_.RequiresSelection() && selectionModel()->hasSelection())
+        return QItemSelectionModel::NoUpdate;
+    return QTreeView::selectionCommand(index, event);
+}

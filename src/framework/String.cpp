@@ -1,0 +1,186 @@
+#include "String.h"
+
+#include "Exceptions.h"
+
+#include <unicode/ucol.h>
+#include <unicode/uloc.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+bool isAsciiSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+bool isValidUtf8(std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), &status);
+    return status != U_INVALID_CHAR_FOUND && status != U_ILLEGAL_CHAR_FOUND;
+}
+
+// The user's collation locale, as the C library would choose it.
+std::string collationLocale() {
+    for (const char* name : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) {
+            std::string locale(value);
+            locale = locale.substr(0, locale.find_first_of(".@"));
+            return locale == "C" || locale == "POSIX" ? std::string() : locale;
+        }
+    }
+    return {};
+}
+
+struct CollatorCloser {
+    void operator()(UCollator* collator) const { ucol_close(collator); }
+};
+using CollatorPtr = std::unique_ptr<UCollator, CollatorCloser>;
+
+CollatorPtr openCollator(UColAttributeValue strength) {
+    UErrorCode status = U_ZERO_ERROR;
+    CollatorPtr collator(ucol_open(collationLocale().c_str(), &status));
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        collator.reset(ucol_open("", &status));
+    }
+    if (U_FAILURE(status))
+        throw RuntimeException("Cannot open the text collator: " + std::string(u_errorName(status)));
+    ucol_setAttribute(collator.get(), UCOL_STRENGTH, strength, &status);
+    return collator;
+}
+
+// Collators are costly to open; one per strength serves the whole run.
+UCollator* collator(ComparisonOptions options) {
+    static const CollatorPtr identical = openCollator(UCOL_IDENTICAL);
+    static const CollatorPtr secondary = openCollator(UCOL_SECONDARY);
+    return options == ComparisonOptions::CaseSensitive ? identical.get() : secondary.get();
+}
+
+} // namespace
+
+namespace Str {
+
+std::int64_t Bytes(std::string_view text) { return static_cast<std::int64_t>(text.size()); }
+
+String Left(std::string_view text, std::int64_t count) {
+    std::size_t end = 0;
+    for (std::int64_t taken = 0; end < text.size() && taken < count; ++taken) {
+        ++end;
+        while (end < text.size() && isContinuationByte(text[end]))
+            ++end;
+    }
+    return String(text.substr(0, end));
+}
+
+String Trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isAsciiSpace(text[begin]))
+        ++begin;
+    while (end > begin && isAsciiSpace(text[end - 1]))
+        --end;
+    return String(text.substr(begin, end - begin));
+}
+
+String ReplaceLineEndings(std::string_view text, std::string_view lineEnd) {
+    String result;
+    result.reserve(text.size());
+    // One fast search per kind of line end, renewed only once passed:
+    // find_first_of tests the text byte by byte, which made this the slowest
+    // step of reading a large mapping file.
+    std::size_t nextCr = text.find('\r');
+    std::size_t nextLf = text.find('\n');
+    std::size_t start = 0;
+    while (start < text.size()) {
+        if (nextCr < start)
+            nextCr = text.find('\r', start);
+        if (nextLf < start)
+            nextLf = text.find('\n', start);
+        const std::size_t found = std::min(nextCr, nextLf);
+        if (found == std::string_view::npos) {
+            result.append(text.substr(start));
+            break;
+        }
+        result.append(text.substr(start, found - start));
+        result.append(lineEnd);
+        const bool crlf = text[found] == '\r' && found + 1 < text.size() && text[found + 1] == '\n';
+        start = found + (crlf ? 2 : 1);
+    }
+    return result;
+}
+
+std::vector<String> Split(std::string_view text, std::string_view separator) {
+    std::vector<String> fields;
+    if (separator.empty()) {
+        fields.emplace_back(text);
+        return fields;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t found = text.find(separator, start);
+        if (found == std::string_view::npos) {
+            fields.emplace_back(text.substr(start));
+            return fields;
+        }
+        fields.emplace_back(text.substr(start, found - start));
+        start = found + separator.size();
+    }
+}
+
+String Replace(std::string_view text, std::string_view find, std::string_view replacement) {
+    const std::size_t found = find.empty() ? std::string_view::npos : text.find(find);
+    if (found == std::string_view::npos)
+        return String(text);
+    String result(text.substr(0, found));
+    result.append(replacement);
+    result.append(text.substr(found + find.size()));
+    return result;
+}
+
+String Chr(std::uint32_t codePoint) {
+    String result;
+    if (codePoint < 0x80) {
+        result += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        result += static_cast<char>(0xC0 | (codePoint >> 6));
+        result += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        result += static_cast<char>(0xE0 | (codePoint >> 12));
+        result += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        result += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        result += static_cast<char>(0xF0 | (codePoint >> 18));
+        result += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        result += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        result += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+    return result;
+}
+
+int Compare(std::string_view a, std::string_view b, ComparisonOptions options) {
+    // Equal bytes are by far the most common case when two versions are compared.
+    if (a == b)
+        return 0;
+    constexpr std::size_t collatorLimit = 0x7FFFFFFF;
+    if (a.size() > collatorLimit || b.size() > collatorLimit)
+        return a < b ? -1 : 1;
+    // The identical level decides what the other levels leave equal, by the
+    // texts' normalized code points: only canonically equivalent texts give 0.
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result =
+        ucol_strcollUTF8(collator(options), a.data(), static_cast<int32_t>(a.size()), b.data(),
+                         static_cast<int32_t>(b.size()), &status);
+    // Ill-formed bytes all read as U+FFFD; such texts are told apart by their bytes.
+    if (U_FAILURE(status) || (result == UCOL_EQUAL && !(isValidUtf8(a) && isValidUtf8(b))))
+        return a < b ? -1 : 1;
+    return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
+}
+
+} // namespace Str

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The framework's text: UTF-8 bytes. Byte offsets where the framework counts
+// bytes, character counts where it counts characters.
+using String = std::string;
+
+enum class ComparisonOptions { CaseInsensitive = 0, CaseSensitive = 1 };
+
+namespace Str {
+
+// The platform's line end.
+inline constexpr std::string_view EndOfLine = "\n";
+
+std::int64_t Bytes(std::string_view text);
+// The first `count` characters (not bytes) of `text`.
+String Left(std::string_view text, std::int64_t count);
+// Removes ASCII whitespace (space, tab, LF, VT, FF, CR) at both ends only.
+String Trim(std::string_view text);
+// Every CR LF, lone CR and lone LF becomes `lineEnd`.
+String ReplaceLineEndings(std::string_view text, std::string_view lineEnd);
+// Splits at every occurrence of `separator`; an empty text gives one empty field.
+std::vector<String> Split(std::string_view text, std::string_view separator);
+// Replaces the first occurrence of `find` only.
+String Replace(std::string_view text, std::string_view find, std::string_view replacement);
+String Chr(std::uint32_t codePoint);
+
+// Locale-aware order of two texts (-1, 0, 1). Case-sensitive, it gives 0 only
+// for canonically equivalent texts: case, width, punctuation and ignorable
+// characters always count, so no real difference is ever hidden.
+int Compare(std::string_view a, std::string_view b,
+            ComparisonOptions options = ComparisonOptions::CaseInsensitive);
+
+} // namespace Str

@@ -1,0 +1,39 @@
+#include "TextOutputStream.h"
+
+#include "Exceptions.h"
+
+#include <QSaveFile>
+
+TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
+    if (!file)
+        throw NilObjectException();
+    auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file->NativePath()));
+    if (!saveFile->open(QIODevice::WriteOnly))
+        throw IOException("Cannot create \"" + file->NativePath() +
+                          "\": " + saveFile->errorString().toStdString());
+    return TextOutputStreamPtr(new TextOutputStream(std::move(saveFile)));
+}
+
+TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+
+TextOutputStream::~TextOutputStream() {
+    if (file_ && file_->isOpen())
+        file_->commit();
+}
+
+void TextOutputStream::Write(std::string_view text) {
+    if (!file_->isOpen())
+        throw IOException(describe("The stream is closed"));
+    const auto size = static_cast<qint64>(text.size());
+    if (file_->write(text.data(), size) != size)
+        throw IOException(describe("Cannot write"));
+}
+
+void TextOutputStream::Close() {
+    if (file_->isOpen() && !file_->commit())
+        throw IOException(describe("Cannot save"));
+}
+
+String TextOutputStream::describe(const String& what) const {
+    return what + " \"" + file_->fileName().toStdString() + "\": " + file_->errorString().toStdString();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/String.h"
+
+class NSString;
+
+// Native strings are NSString objects.
+using CFStringRef = NSString*;
+
+// A new native string holding `text`; the caller owns it and gives it back
+// with UnlockCFString.
+CFStringRef StringToCFString(const String& text);
+// Releases a native string made by StringToCFString; none is ignored.
+void UnlockCFString(CFStringRef string);

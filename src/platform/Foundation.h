@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ObjCRuntime.h"
+
+#include <cstdint>
+#include <string_view>
+
+class NSString;
+
+using NSInteger = std::int64_t;
+using NSUInteger = std::uint64_t;
+
+enum NSComparisonResult : NSInteger {
+    NSOrderedAscending = -1,
+    NSOrderedSame = 0,
+    NSOrderedDescending = 1
+};
+
+// The class of that name, none for a name no class bears.
+Class NSClassFromString(std::string_view name);
+Class NSClassFromString(NSString* name);
+// The selector of that name: the same SEL as sel_registerName gives. None for a none string.
+SEL NSSelectorFromString(std::string_view name);
+SEL NSSelectorFromString(NSString* name);
