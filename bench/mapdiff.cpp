@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
     const Dictionary newMap = Window1::GetMapFile(std::make_shared<FolderItem>(String(argv[2])));
     const String rows = differences(oldMap, newMap);
 
-    if (std::fwrite(rows.data(), 1, rows.size(), stdout) != rows.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(rows.data(), 1, rows.size(), stdout) != rows.size() ||
+        std::fflush(stdout) != 0) {
         std::perror("mapdiff: cannot write the rows");
         return 1;
     }

@@ -17,7 +17,9 @@ const DesignSetters<Canvas>& canvasSetters() {
 
 } // namespace
 
-Canvas::Canvas() : RectControl(new CanvasImpl(*this)) { NativeWidget()->setFocusPolicy(Qt::NoFocus); }
+Canvas::Canvas() : RectControl(new CanvasImpl(*this)) {
+    NativeWidget()->setFocusPolicy(Qt::NoFocus);
+}
 
 void Canvas::Backdrop(std::shared_ptr<Picture> value) {
     backdrop_ = std::move(value);
@@ -30,4 +32,6 @@ void Canvas::AllowFocus(bool value) {
     NativeWidget()->setFocusPolicy(value ? accepting : Qt::NoFocus);
 }
 
-void Canvas::ApplyDesign(const DesignRecord& record) { canvasSetters().Apply(*this, record); }
+void Canvas::ApplyDesign(const DesignRecord& record) {
+    canvasSetters().Apply(*this, record);
+}

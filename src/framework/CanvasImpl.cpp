@@ -3,6 +3,7 @@
 #include "Canvas.h"
 #include "Picture.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 CanvasImpl::CanvasImpl(const Canvas& owner) : owner_(owner) {}
@@ -11,10 +12,14 @@ void CanvasImpl::paintEvent(QPaintEvent*) {
     const std::shared_ptr<Picture> backdrop = owner_.Backdrop();
     if (!backdrop)
         return;
-    // A picture drawn for a high-resolution screen has more pixels than its
-    // logical size; it still covers only that size.
     QPainter painter(this);
     const QRectF target(0, 0, static_cast<double>(backdrop->Width()),
                         static_cast<double>(backdrop->Height()));
-    painter.drawImage(target, backdrop->NativeImage());
+    // The density of what is painted on, not of the widget: a grab or a print
+    // may be denser than the screen.
+    const double density = painter.paintEngine()->paintDevice()->devicePixelRatio();
+    const std::shared_ptr<Picture> best =
+        backdrop->BestImage(target.width() * density, target.height() * density);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, best ? best->NativeImage() : backdrop->NativeImage());
 }

@@ -44,7 +44,8 @@ public:
     // Names that the class accepts but that mean nothing on this platform.
     DesignSetters& Ignore(std::initializer_list<const char*> names) {
         for (const char* name : names)
-            setters_[name] = [](T&, const DesignValue&) {};
+            setters_[name] = [](T&, const DesignValue&) {
+            };
         return *this;
     }
 

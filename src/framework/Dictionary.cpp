@@ -5,10 +5,18 @@
 #include <algorithm>
 #include <bit>
 #include <functional>
+#include <limits>
 
 namespace {
 
-std::size_t hashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
+std::size_t hashOf(std::string_view key) {
+    return std::hash<std::string_view>{}(key);
+}
+
+// The slot's tag: the hash bits that do not choose the slot.
+std::uint32_t tagOf(std::size_t hash) {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+}
 
 } // namespace
 
@@ -39,9 +47,11 @@ void Dictionary::Value(std::string_view key, std::string_view value) {
         values_[slot.place - 1].assign(value);
         return;
     }
+    if (keys_.size() >= std::numeric_limits<std::uint32_t>::max())
+        throw OutOfBoundsException("A dictionary holds at most 4294967295 keys.");
     keys_.emplace_back(key);
     values_.emplace_back(value);
-    slot = {hash, keys_.size()};
+    slot = {tagOf(hash), static_cast<std::uint32_t>(keys_.size())};
 }
 
 void Dictionary::Clear() {
@@ -59,7 +69,7 @@ std::size_t Dictionary::slotIndex(std::string_view key, std::size_t hash) const 
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = slots_[i];
-        if (slot.place == 0 || (slot.hash == hash && keys_[slot.place - 1] == key))
+        if (slot.place == 0 || (slot.tag == tagOf(hash) && keys_[slot.place - 1] == key))
             return i;
     }
 }
@@ -78,7 +88,7 @@ void Dictionary::rehash(std::size_t count) {
     for (const Slot& slot : old) {
         if (slot.place == 0)
             continue;
-        std::size_t i = slot.hash & mask;
+        std::size_t i = hashOf(keys_[slot.place - 1]) & mask;
         while (slots_[i].place != 0)
             i = (i + 1) & mask;
         slots_[i] = slot;

@@ -2,6 +2,7 @@
 
 #include "String.h"
 
+#include <cstdint>
 #include <deque>
 #include <vector>
 
@@ -28,11 +29,12 @@ public:
     void Reserve(std::size_t count);
 
 private:
-    // One slot of the index: a key's hash and its place in keys_ plus one;
-    // place 0 marks a free slot.
+    // One slot of the index: the high half of a key's hash, to skip most
+    // unequal keys without reading them, and the key's place in keys_ plus
+    // one; place 0 marks a free slot.
     struct Slot {
-        std::size_t hash = 0;
-        std::size_t place = 0;
+        std::uint32_t tag = 0;
+        std::uint32_t place = 0;
     };
 
     // Where the slot that holds `key` is, or the free slot where it would go.
@@ -45,5 +47,6 @@ private:
     // Open addressing with linear probing, at most half full: a look-up
     // reads one or two neighbouring slots instead of chasing list nodes,
     // which matters when two maps of tens of thousands of keys are compared.
+    // The slot's place is 32 bits wide, which bounds the number of keys.
     std::vector<Slot> slots_;
 };

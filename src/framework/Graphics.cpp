@@ -2,6 +2,7 @@
 
 #include "Colour_p.h"
 
+#include <QImage>
 #include <QPainter>
 
 Graphics::Graphics(QPainter& painter, double width, double height)
@@ -10,6 +11,16 @@ Graphics::Graphics(QPainter& painter, double width, double height)
     painter_.setRenderHint(QPainter::Antialiasing, false);
     ForeColor(foreColor_);
 }
+
+Graphics::Graphics(std::shared_ptr<QImage> surface)
+    : surface_(std::move(surface)), ownPainter_(std::make_unique<QPainter>(surface_.get())),
+      painter_(*ownPainter_), width_(surface_->deviceIndependentSize().width()),
+      height_(surface_->deviceIndependentSize().height()) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    ForeColor(foreColor_);
+}
+
+Graphics::~Graphics() = default;
 
 void Graphics::ForeColor(Colour colour) {
     foreColor_ = colour;
@@ -22,4 +33,8 @@ void Graphics::FillRect(double left, double top, double width, double height) {
 
 void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
     painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void* Graphics::Handle(std::int64_t type) const {
+    return type == HandleTypeCGContextRef ? &painter_ : nullptr;
 }

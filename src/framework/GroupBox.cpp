@@ -1,5 +1,7 @@
 #include "GroupBox.h"
 
+#include "FileDropFilter.h"
+
 #include <QGroupBox>
 
 namespace {
@@ -27,9 +29,28 @@ void GroupBox::Caption(const String& value) {
     static_cast<QGroupBox*>(NativeWidget())->setTitle(QString::fromStdString(value));
 }
 
-void GroupBox::ApplyDesign(const DesignRecord& record) { groupBoxSetters().Apply(*this, record); }
+void GroupBox::ApplyDesign(const DesignRecord& record) {
+    groupBoxSetters().Apply(*this, record);
+}
 
 void GroupBox::Event_Open() {
     if (Open)
         Open(*this);
+}
+
+void GroupBox::AcceptFileDrop(const String& fileTypeName) {
+    if (!dropFilter_) {
+        const std::weak_ptr<RectControl> self = weak_from_this();
+        dropFilter_ = new FileDropFilter(*NativeWidget(), [self](std::vector<String> paths) {
+            if (const auto box = std::static_pointer_cast<GroupBox>(self.lock()))
+                box->dropped(std::move(paths));
+        });
+    }
+    dropFilter_->Accept(fileTypeName);
+}
+
+void GroupBox::dropped(std::vector<String> paths) {
+    DragItem item(std::move(paths));
+    if (DropObject)
+        DropObject(*this, item, 1);
 }

@@ -43,7 +43,9 @@ void Label::TextAlignment(std::int64_t value) {
     label().setAlignment(horizontal[value] | Qt::AlignVCenter);
 }
 
-std::int64_t Label::TextAlign() const { return textAlignment_ == 0 ? 0 : textAlignment_ - 1; }
+std::int64_t Label::TextAlign() const {
+    return textAlignment_ == 0 ? 0 : textAlignment_ - 1;
+}
 
 void Label::TextAlign(std::int64_t value) {
     if (value < 0 || value > 2)
@@ -71,6 +73,10 @@ void Label::Selectable(bool value) {
     label().setTextInteractionFlags(value ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
 }
 
-void Label::ApplyDesign(const DesignRecord& record) { labelSetters().Apply(*this, record); }
+void Label::ApplyDesign(const DesignRecord& record) {
+    labelSetters().Apply(*this, record);
+}
 
-QLabel& Label::label() const { return *static_cast<QLabel*>(NativeWidget()); }
+QLabel& Label::label() const {
+    return *static_cast<QLabel*>(NativeWidget());
+}

@@ -45,7 +45,8 @@ Qt::ScrollBarPolicy scrollBarPolicy(bool shown, bool autoHide) {
 int fixedWidth(const String& text) {
     const String trimmed = Str::Trim(text);
     int width = 0;
-    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), width);
+    const auto [end, error] =
+        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), width);
     const bool whole = error == std::errc() && end == trimmed.data() + trimmed.size();
     return whole ? std::max(width, 0) : 0;
 }
@@ -60,7 +61,8 @@ Listbox::Listbox() : RectControl(new ListboxView(*this)) {
 
 void Listbox::InitialValue(const String& value) {
     initialValue_ = value;
-    std::vector<String> lines = Str::Split(Str::ReplaceLineEndings(value, Str::EndOfLine), Str::EndOfLine);
+    std::vector<String> lines =
+        Str::Split(Str::ReplaceLineEndings(value, Str::EndOfLine), Str::EndOfLine);
     if (lines.size() > 1 && lines.back().empty())
         lines.pop_back();
     const std::vector<String> headings = Str::Split(lines.front(), "\t");
@@ -83,11 +85,17 @@ void Listbox::Heading(std::int64_t column, const String& text) {
     rows().setHeading(column, text);
 }
 
-bool Listbox::HasHeader() const { return !view().isHeaderHidden(); }
+bool Listbox::HasHeader() const {
+    return !view().isHeaderHidden();
+}
 
-void Listbox::HasHeader(bool value) { view().setHeaderHidden(!value); }
+void Listbox::HasHeader(bool value) {
+    view().setHeaderHidden(!value);
+}
 
-std::int64_t Listbox::ColumnCount() const { return rows().columns(); }
+std::int64_t Listbox::ColumnCount() const {
+    return rows().columns();
+}
 
 void Listbox::ColumnCount(std::int64_t value) {
     if (value < 1 || value > 256)
@@ -102,7 +110,9 @@ void Listbox::ColumnWidths(const String& value) {
     applyColumnWidths();
 }
 
-std::int64_t Listbox::HeadingIndex() const { return view().header()->sortIndicatorSection(); }
+std::int64_t Listbox::HeadingIndex() const {
+    return view().header()->sortIndicatorSection();
+}
 
 void Listbox::HeadingIndex(std::int64_t value) {
     if (value != -1)
@@ -110,11 +120,17 @@ void Listbox::HeadingIndex(std::int64_t value) {
     view().header()->setSortIndicator(static_cast<int>(value), Qt::AscendingOrder);
 }
 
-void Listbox::AddRow(std::vector<String> cells) { rows().appendRow(std::move(cells)); }
+void Listbox::AddRow(std::vector<String> cells) {
+    rows().appendRow(std::move(cells));
+}
 
-void Listbox::DeleteAllRows() { rows().removeAllRows(); }
+void Listbox::DeleteAllRows() {
+    rows().removeAllRows();
+}
 
-std::int64_t Listbox::ListCount() const { return rows().rows(); }
+std::int64_t Listbox::ListCount() const {
+    return rows().rows();
+}
 
 String Listbox::Cell(std::int64_t row, std::int64_t column) const {
     if (row == -1 && column == -1)
@@ -143,8 +159,7 @@ void Listbox::Selected(std::int64_t row, bool value) {
     if (value)
         command = rowSelectionType_ == 0 ? QItemSelectionModel::ClearAndSelect
                                          : QItemSelectionModel::Select;
-    selection().select(rows().index(static_cast<int>(row), 0),
-                       command | QItemSelectionModel::Rows);
+    selection().select(rows().index(static_cast<int>(row), 0), command | QItemSelectionModel::Rows);
 }
 
 std::int64_t Listbox::ListIndex() const {
@@ -169,16 +184,19 @@ void Listbox::ListIndex(std::int64_t row) {
 
 void Listbox::RowSelectionType(std::int64_t value) {
     if (value != 0 && value != 1)
-        throw OutOfBoundsException("There is no row selection type " + std::to_string(value) +
-                                   ".");
+        throw OutOfBoundsException("There is no row selection type " + std::to_string(value) + ".");
     rowSelectionType_ = value;
     view().setSelectionMode(value == 0 ? QAbstractItemView::SingleSelection
                                        : QAbstractItemView::ExtendedSelection);
 }
 
-void Listbox::RequiresSelection(bool value) { requiresSelection_ = value; }
+void Listbox::RequiresSelection(bool value) {
+    requiresSelection_ = value;
+}
 
-bool Listbox::HasBorder() const { return view().frameShape() != QFrame::NoFrame; }
+bool Listbox::HasBorder() const {
+    return view().frameShape() != QFrame::NoFrame;
+}
 
 void Listbox::HasBorder(bool value) {
     view().setFrameShape(value ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -204,19 +222,29 @@ void Listbox::AllowResizableColumns(bool value) {
     applyColumnWidths();
 }
 
-void Listbox::ApplyDesign(const DesignRecord& record) { listboxSetters().Apply(*this, record); }
+void Listbox::ApplyDesign(const DesignRecord& record) {
+    listboxSetters().Apply(*this, record);
+}
 
-bool Listbox::Event_CellBackgroundPaint(Graphics&, std::int64_t, std::int64_t) { return false; }
+bool Listbox::Event_CellBackgroundPaint(Graphics&, std::int64_t, std::int64_t) {
+    return false;
+}
 
 bool Listbox::Event_CompareRows(std::int64_t, std::int64_t, std::int64_t, std::int64_t&) {
     return false;
 }
 
-ListboxView& Listbox::view() const { return *static_cast<ListboxView*>(NativeWidget()); }
+ListboxView& Listbox::view() const {
+    return *static_cast<ListboxView*>(NativeWidget());
+}
 
-ListboxModel& Listbox::rows() const { return view().rows(); }
+ListboxModel& Listbox::rows() const {
+    return view().rows();
+}
 
-QItemSelectionModel& Listbox::selection() const { return *view().selectionModel(); }
+QItemSelectionModel& Listbox::selection() const {
+    return *view().selectionModel();
+}
 
 void Listbox::checkRow(std::int64_t row) const {
     if (row < 0 || row >= ListCount())
@@ -316,7 +344,9 @@ void Listbox::applyColumnWidths() {
     for (int column = 0; column < header->count(); ++column) {
         const auto given = static_cast<std::size_t>(column);
         const int width = given < widths.size() ? fixedWidth(widths[given]) : 0;
-        header->setSectionResizeMode(column, width > 0 ? QHeaderView::Interactive : sharing);
+        const QHeaderView::ResizeMode fixed =
+            allowResizableColumns_ ? QHeaderView::Interactive : QHeaderView::Fixed;
+        header->setSectionResizeMode(column, width > 0 ? fixed : sharing);
         if (width > 0)
             header->resizeSection(column, width);
     }

@@ -10,7 +10,9 @@ QModelIndex ListboxModel::index(int row, int column, const QModelIndex& parent) 
     return hasIndex(row, column, parent) ? createIndex(row, column) : QModelIndex();
 }
 
-QModelIndex ListboxModel::parent(const QModelIndex&) const { return {}; }
+QModelIndex ListboxModel::parent(const QModelIndex&) const {
+    return {};
+}
 
 int ListboxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());

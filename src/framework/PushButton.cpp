@@ -38,9 +38,13 @@ void PushButton::Caption(const String& value) {
     button().setText(QString::fromStdString(value).replace(u'&', QStringLiteral("&&")));
 }
 
-bool PushButton::Default() const { return button().isDefault(); }
+bool PushButton::Default() const {
+    return button().isDefault();
+}
 
-void PushButton::Default(bool value) { button().setDefault(value); }
+void PushButton::Default(bool value) {
+    button().setDefault(value);
+}
 
 void PushButton::Cancel(bool value) {
     cancel_ = value;
@@ -55,4 +59,6 @@ void PushButton::ApplyDesign(const DesignRecord& record) {
     pushButtonSetters().Apply(*this, record);
 }
 
-QPushButton& PushButton::button() const { return *static_cast<QPushButton*>(NativeWidget()); }
+QPushButton& PushButton::button() const {
+    return *static_cast<QPushButton*>(NativeWidget());
+}

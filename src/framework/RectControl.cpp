@@ -41,7 +41,9 @@ RectControl::RectControl(QWidget* widget) : widget_(std::make_unique<WidgetHandl
     place();
 }
 
-RectControl::~RectControl() { delete widget_->widget.data(); }
+RectControl::~RectControl() {
+    delete widget_->widget.data();
+}
 
 QWidget* RectControl::NativeWidget() const {
     if (!widget_->widget)
@@ -90,7 +92,9 @@ void RectControl::TabStop(bool value) {
         widget->setFocusPolicy(Qt::StrongFocus);
 }
 
-String RectControl::Tooltip() const { return NativeWidget()->toolTip().toStdString(); }
+String RectControl::Tooltip() const {
+    return NativeWidget()->toolTip().toStdString();
+}
 
 void RectControl::Tooltip(const String& value) {
     NativeWidget()->setToolTip(QString::fromStdString(value));
@@ -189,8 +193,8 @@ void RectControl::place() {
     QPoint origin;
     if (window_ && parent && parent != window_->NativeWidget())
         origin = parent->mapTo(window_->NativeWidget(), QPoint(0, 0));
-    widget->setGeometry(toPixels(left_) - origin.x(), toPixels(top_) - origin.y(),
-                        toPixels(width_), toPixels(height_));
+    widget->setGeometry(toPixels(left_) - origin.x(), toPixels(top_) - origin.y(), toPixels(width_),
+                        toPixels(height_));
 }
 
 void RectControl::applyFont() {

@@ -96,8 +96,8 @@ public:
             .Set("Visible", &T::Visible)
             .Set("Tooltip", &T::Tooltip)
             .Set("InitialParent", &T::InitialParent)
-            .Ignore({"Index", "TabPanelIndex", "AllowAutoDeactivate", "Transparent",
-                     "DataSource", "DataField"});
+            .Ignore({"Index", "TabPanelIndex", "AllowAutoDeactivate", "Transparent", "DataSource",
+                     "DataField"});
     }
 
     // The font setters of the controls that show text.

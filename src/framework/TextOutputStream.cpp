@@ -8,7 +8,9 @@ TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
     if (!file)
         throw NilObjectException();
     auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file->NativePath()));
-    if (!saveFile->open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failed write is seen by the write itself: QSaveFile
+    // does not notice a write that fails while its buffer is flushed on commit.
+    if (!saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw IOException("Cannot create \"" + file->NativePath() +
                           "\": " + saveFile->errorString().toStdString());
     return TextOutputStreamPtr(new TextOutputStream(std::move(saveFile)));
@@ -25,8 +27,14 @@ void TextOutputStream::Write(std::string_view text) {
     if (!file_->isOpen())
         throw IOException(describe("The stream is closed"));
     const auto size = static_cast<qint64>(text.size());
-    if (file_->write(text.data(), size) != size)
-        throw IOException(describe("Cannot write"));
+    if (file_->write(text.data(), size) != size) {
+        // A short write is no error to QSaveFile; the partial file must never
+        // replace the target.
+        const IOException error(describe("Cannot write"));
+        file_->cancelWriting();
+        file_->commit();
+        throw error;
+    }
 }
 
 void TextOutputStream::Close() {

@@ -108,25 +108,42 @@ void Window::withdraw() {
         return;
     // A window may close from inside one of its own handlers (a button's Action, the
     // close box): the framework's reference goes only once that handler has returned.
-    QMetaObject::invokeMethod(qApp, [held = std::move(*found)] {}, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [held = std::move(*found)] {}, Qt::QueuedConnection);
     openWindows().erase(found);
 }
 
-std::int64_t Window::Width() const { return widget_->width(); }
+std::int64_t Window::Width() const {
+    return widget_->width();
+}
 
-void Window::Width(std::int64_t value) { resizeContent(value, Height()); }
+void Window::Width(std::int64_t value) {
+    resizeContent(value, Height());
+}
 
-std::int64_t Window::Height() const { return widget_->height(); }
+std::int64_t Window::Height() const {
+    return widget_->height();
+}
 
-void Window::Height(std::int64_t value) { resizeContent(Width(), value); }
+void Window::Height(std::int64_t value) {
+    resizeContent(Width(), value);
+}
 
-std::int64_t Window::Left() const { return widget_->geometry().x(); }
+std::int64_t Window::Left() const {
+    return widget_->geometry().x();
+}
 
-void Window::Left(std::int64_t value) { setContentGeometry(value, Top(), Width(), Height()); }
+void Window::Left(std::int64_t value) {
+    setContentGeometry(value, Top(), Width(), Height());
+}
 
-std::int64_t Window::Top() const { return widget_->geometry().y(); }
+std::int64_t Window::Top() const {
+    return widget_->geometry().y();
+}
 
-void Window::Top(std::int64_t value) { setContentGeometry(Left(), value, Width(), Height()); }
+void Window::Top(std::int64_t value) {
+    setContentGeometry(Left(), value, Width(), Height());
+}
 
 void Window::MinimumWidth(std::int64_t value) {
     minWidth_ = value;
@@ -166,9 +183,13 @@ void Window::Bounds(const Rect& value) {
                        height - margins.top() - margins.bottom());
 }
 
-String Window::Title() const { return widget_->windowTitle().toStdString(); }
+String Window::Title() const {
+    return widget_->windowTitle().toStdString();
+}
 
-void Window::Title(const String& value) { widget_->setWindowTitle(QString::fromStdString(value)); }
+void Window::Title(const String& value) {
+    widget_->setWindowTitle(QString::fromStdString(value));
+}
 
 void Window::HasCloseButton(bool value) {
     hasCloseButton_ = value;
@@ -211,11 +232,17 @@ void Window::BackgroundColor(Colour value) {
     applyBackground();
 }
 
-void* Window::Handle() const { return widget_.get(); }
+void* Window::Handle() const {
+    return widget_.get();
+}
 
-QWidget* Window::NativeWidget() const { return widget_.get(); }
+QWidget* Window::NativeWidget() const {
+    return widget_.get();
+}
 
-void Window::ApplyDesign(const DesignRecord& record) { windowSetters().Apply(*this, record); }
+void Window::ApplyDesign(const DesignRecord& record) {
+    windowSetters().Apply(*this, record);
+}
 
 void Window::AddControl(const String& name, const std::shared_ptr<RectControl>& control) {
     if (!control)
@@ -238,9 +265,13 @@ std::shared_ptr<RectControl> Window::ControlByName(const String& name) const {
     return *found;
 }
 
-const std::vector<std::shared_ptr<Window>>& Window::OpenWindows() { return openWindows(); }
+const std::vector<std::shared_ptr<Window>>& Window::OpenWindows() {
+    return openWindows();
+}
 
-std::int64_t Window::WindowCount() { return static_cast<std::int64_t>(openWindows().size()); }
+std::int64_t Window::WindowCount() {
+    return static_cast<std::int64_t>(openWindows().size());
+}
 
 std::shared_ptr<Window> Window::WindowAt(std::int64_t index) {
     if (index < 0 || index >= WindowCount())
@@ -249,7 +280,9 @@ std::shared_ptr<Window> Window::WindowAt(std::int64_t index) {
     return openWindows()[static_cast<std::size_t>(index)];
 }
 
-void Window::adopt(RectControl& control) { control.attach(*this); }
+void Window::adopt(RectControl& control) {
+    control.attach(*this);
+}
 
 void Window::resizeContent(std::int64_t width, std::int64_t height) {
     const QSize size = QSize(toSize(width), toSize(height))
@@ -313,10 +346,9 @@ void Window::appendInTabOrder(QWidget* parent, std::vector<QWidget*>& chain) con
     for (const auto& control : controls_)
         if (control->NativeWidget()->parentWidget() == parent)
             children.push_back(control.get());
-    std::stable_sort(children.begin(), children.end(),
-                     [](const RectControl* a, const RectControl* b) {
-                         return a->TabIndex() < b->TabIndex();
-                     });
+    std::stable_sort(
+        children.begin(), children.end(),
+        [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
     for (RectControl* child : children) {
         QWidget* widget = child->NativeWidget();
         if (widget->focusPolicy() != Qt::NoFocus)

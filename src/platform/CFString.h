@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/String.h"
+#include "NSString.h"
 
-class NSString;
+#include "framework/String.h"
 
 // Native strings are NSString objects.
 using CFStringRef = NSString*;

@@ -64,6 +64,6 @@ int FinderCollator::Compare(std::string_view a, std::string_view b) const {
         return order == UCOL_LESS ? -1 : 1;
     // Texts the rules cannot tell apart still differ: the code points decide,
     // which for UTF-8 is the order of the bytes.
-    const int bytes = 0;
+    const int bytes = a.compare(b);
     return (bytes > 0) - (bytes < 0);
 }

@@ -71,7 +71,6 @@ public:
 
     T* get() const { return object_; }
     T* operator->() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
 
 private:
     explicit Ref(T* object) : object_(object) {}

@@ -28,6 +28,13 @@ concept ObjectPointer =
 template <typename T>
 concept Opaque = !Boolean<T> && !Integer<T> && !Real<T> && !Selector<T> && !ObjectPointer<T> &&
                  !std::is_same_v<T, std::nullptr_t> && std::is_trivially_copyable_v<T>;
+// While a class is only declared, a pointer to one of its objects looks like a
+// struct pointer; it is refused rather than sent as one.
+template <typename T>
+concept KnownPointee = !std::is_pointer_v<T> ||
+                       !std::is_class_v<std::remove_cv_t<std::remove_pointer_t<T>>> || requires {
+    sizeof(std::remove_pointer_t<T>);
+};
 
 // The readable name of a C++ type, for error messages.
 std::string TypeName(const std::type_info& type);
@@ -85,6 +92,7 @@ template <typename T> Value Value::Of(const T& value) {
     } else {
         static_assert(Opaque<T>, "a message carries Booleans, numbers, enums, objects, selectors "
                                  "and trivially copyable values such as structs and pointers");
+        static_assert(KnownPointee<T>, "include the header that defines the pointer's class");
         return Value(Data(std::in_place_type<std::any>, value));
     }
 }
@@ -121,6 +129,7 @@ template <typename T> std::optional<T> Value::To() const {
     } else {
         static_assert(Opaque<T>, "a message carries Booleans, numbers, enums, objects, selectors "
                                  "and trivially copyable values such as structs and pointers");
+        static_assert(KnownPointee<T>, "include the header that defines the pointer's class");
         return opaqueTo<T>();
     }
 }

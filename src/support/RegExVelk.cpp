@@ -18,7 +18,7 @@ void showEngineError(const RegExException& error) {
 // everywhere, so such a pattern is refused rather than run.
 bool isLoneMetacharacter(const String& pattern) {
     for (const char* metacharacter : {"^", "$", "\\b"}) {
-        if (Str::Compare(pattern, metacharacter) == 0)
+        if (pattern == metacharacter)
             return true;
     }
     return false;

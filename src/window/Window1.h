@@ -1,14 +1,28 @@
 #pragma once
 
 #include "framework/Dictionary.h"
+#include "framework/DragItem.h"
 #include "framework/FolderItem.h"
+#include "framework/GroupBox.h"
+#include "framework/PushButton.h"
 #include "framework/String.h"
 #include "framework/Window.h"
+
+#include <functional>
+#include <memory>
+
+class Canvas;
+class Label;
+class myListBox;
 
 // The program's one window: two drop zones for the old and the new Glyphs
 // bundle, the compare and save buttons, and the list of changed values.
 class Window1 : public Window {
 public:
+    // The accessor start-up calls: the open Window1, made and opened when
+    // there is none. The framework holds it while it is open.
+    static std::shared_ptr<Window1> Accessor();
+
     // Bundle references of the accepted old and new bundles; none until a drop is accepted.
     FolderItemPtr AppOLD;
     FolderItemPtr AppNEW;
@@ -18,4 +32,33 @@ public:
     static Dictionary GetMapFile(const FolderItemPtr& app);
     // The bundle's short version and build joined by "-"; empty without Info.plist.
     static String GetAppVerInfo(const FolderItemPtr& app);
+
+    std::shared_ptr<Canvas> Canvas1() const;
+    std::shared_ptr<Canvas> Canvas2() const;
+    std::shared_ptr<Label> Label1() const;
+    std::shared_ptr<Label> Label2() const;
+    std::shared_ptr<myListBox> ListBox1() const;
+
+protected:
+    void Layout() override;
+    void CreateControls() override;
+    virtual void _CreateControls0();
+    virtual void GroupBox1_Open(GroupBox& sender);
+    virtual void GroupBox1_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
+    virtual void GroupBox2_Open(GroupBox& sender);
+    virtual void GroupBox2_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
+    virtual void PushButton1_Action(PushButton& sender);
+    virtual void PushButton2_Action(PushButton& sender);
+
+private:
+    struct Zone;
+    static const Zone& UpperZone();
+    static const Zone& LowerZone();
+    template <class T> std::shared_ptr<T> make(const struct ControlDesign& design);
+    template <class... Args>
+    std::function<void(Args...)> handler(void (Window1::*method)(Args...));
+    void resetZone(const Zone& zone);
+    void loadZone(const Zone& zone, const FolderItemPtr& file);
+    void dropOn(const Zone& zone, DragItem& obj);
+    void saveReport(const FolderItemPtr& file, const String& text);
 };

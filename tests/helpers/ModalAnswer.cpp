@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer)
@@ -30,6 +31,15 @@ void ModalAnswer::poll() {
                 seen.buttons << button->text();
     }
     seen_ << seen;
+    // Answer once this poll has returned: the answer may open another modal
+    // dialog (a confirmation), which the timer must still be free to answer.
+    QMetaObject::invokeMethod(
+        timer_, [this, dialog = QPointer<QWidget>(modal)] { act(dialog); }, Qt::QueuedConnection);
+}
+
+void ModalAnswer::act(QWidget* modal) {
+    if (!modal)
+        return;
     if (answer_) {
         answer_(modal);
         return;

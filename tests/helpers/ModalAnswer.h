@@ -30,6 +30,7 @@ public:
 
 private:
     void poll();
+    void act(QWidget* modal);
 
     std::function<void(QWidget*)> answer_;
     QList<Seen> seen_;

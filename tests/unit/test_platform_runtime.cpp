@@ -9,6 +9,7 @@
 #include "framework/Exceptions.h"
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -44,6 +45,15 @@ Tracked* newTracked(
         deleted = true;
         then();
     });
+}
+
+// Quits the loop if it still runs, so that a drain that comes late cannot reach a loop that is
+// gone.
+std::function<void()> quitting(QEventLoop& loop) {
+    return [guarded = QPointer<QEventLoop>(&loop)] {
+        if (guarded)
+            guarded->quit();
+    };
 }
 
 std::optional<BOOL> lastTabbing;
@@ -218,7 +228,7 @@ TEST(Messaging, AWrongTypeRaisesNamingTheMethod) {
     const auto text = objc::Ref<NSString>::Adopt(StringToCFString("a"));
     const id t = text.get();
     const SEL compare = sel("localizedStandardCompare:");
-    const Class fake = objc::DefineClass("QSFakeString", NSString::ClassObject());
+    static const Class fake = objc::DefineClass("QSFakeString", NSString::ClassObject());
     const auto fakeText = objc::New<NSObject>(fake);
     const CGRect fixed{};
     struct Case {
@@ -275,8 +285,12 @@ TEST(Lifetime, ReferencesRetainAndRelease) {
     const id object = newTracked(released);
     EXPECT_EQ(objc_msgSend<id>(object, sel("retain")), object);
     objc_msgSend<void>(object, sel("release"));
-    EXPECT_FALSE(released);
-    objc_msgSend<void>(object, sel("release"));
+    {
+        const auto held = objc::Ref<objc_object>::Retain(object);
+        objc_msgSend<void>(object, sel("release"));
+        EXPECT_FALSE(released);
+        EXPECT_EQ(held->isa, NSObject::ClassObject());
+    }
     EXPECT_TRUE(released);
 }
 
@@ -319,12 +333,11 @@ TEST(Lifetime, APoolScopeReleasesWhatWasAutoreleasedInIt) {
 TEST(Lifetime, AnEventLoopReleasesWhatItsHandlersAutoreleasedOnly) {
     bool beforeLoop = false;
     bool inLoop = false;
+    QEventLoop loop;
     {
         objc::AutoreleasePool scope;
         objc_autorelease(newTracked(beforeLoop));
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop,
-                           [&] { objc_autorelease(newTracked(inLoop, [&] { loop.quit(); })); });
+        QTimer::singleShot(0, &loop, [&] { objc_autorelease(newTracked(inLoop, quitting(loop))); });
         QTimer::singleShot(30s, &loop, &QEventLoop::quit);
         loop.exec();
         EXPECT_TRUE(inLoop);
@@ -338,11 +351,12 @@ TEST(Lifetime, ANestedLoopKeepsTheObjectsOfTheHandlerThatRunsIt) {
     bool innerDeleted = false;
     bool outerAliveAfterInnerLoop = false;
     QEventLoop outer;
+    objc::AutoreleasePool scope;
     QTimer::singleShot(0, &outer, [&] {
-        objc_autorelease(newTracked(outerDeleted, [&] { outer.quit(); }));
+        objc_autorelease(newTracked(outerDeleted, quitting(outer)));
         QEventLoop inner;
-        QTimer::singleShot(
-            0, &inner, [&] { objc_autorelease(newTracked(innerDeleted, [&] { inner.quit(); })); });
+        QTimer::singleShot(0, &inner,
+                           [&] { objc_autorelease(newTracked(innerDeleted, quitting(inner))); });
         QTimer::singleShot(30s, &inner, &QEventLoop::quit);
         inner.exec();
         outerAliveAfterInnerLoop = innerDeleted && !outerDeleted;

@@ -1,0 +1,358 @@
+#!/usr/bin/env bash
+# Drives the real Quillstone on a private X server the way a user does: drags
+# two Glyphs bundles onto the drop zones from another program, compares them,
+# saves the report through the save dialog, has a badly named bundle refused,
+# and closes the window. The saved report is checked byte for byte.
+#
+# Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
+# Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
+set -Eeuo pipefail
+
+program=$(readlink -f "$1") dragSource=$(readlink -f "$2") wmDelete=$(readlink -f "$3")
+readonly program dragSource wmDelete
+
+# Where the controls stand, in the main window's coordinates.
+readonly upperZone="185 65" lowerZone="185 167"
+readonly compareButton="139 242" saveButton="310 242"
+readonly waitLimit=20
+
+# The bundles' icon: a blue rounded square of 128 pixels, as PNG.
+readonly iconPng='
+iVBORw0KGgoAAAANSUhEUgAAAIAAAACACAMAAAD04JH5AAAAM1BMVEUAAAA7b9E7b9E7b9E7b9E7
+b9E7b9E7b9E7b9E7b9E7b9E7b9E7b9E7b9E7b9E7b9E7b9GPwTi5AAAAEHRSTlMAEjxzqdf1GGzr
+KrJYB6EPMBCbHwAAASdJREFUeNrt29sRgzAMRNEANmCe6r/aFADmMcFaZnK3AZ+Ao+Fj9fkQQkg2
+Vd2E2NqPaWNo6ur+6V2f7MGkvrt1/DDa4xmH678+WJGEi09hsmKZLhw/L1Ywy3x2/hqtaOJ6cn6y
+wkmHgjla8cSjt7CYQxbJ/b/0X+jMKbl5ELwAITN/zS37U3n0A4zSG5C7Bb0noN8BJE9A2vn+Mdds
+v5FqX0C9ATS+gEY3hXKzKPoC4gbQ+gLaDcCcAwAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA
+AAAAAAB4H0BeYJBXOOQlFnmNR15kkle55GU2fZ1PXmiUVzr1pVZ5rVdfbJZXu/Xldn29X77goF/x
+0C+56Nd8XrDopF/1esGy2wvW/Qgh/5Mv48Pug1JAU94AAAAASUVORK5CYII='
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillstone-e2e.XXXXXX")
+shots=${E2E_SCREENSHOTS:-$work/screens}
+mkdir -p "$shots"
+xvfbPid="" programPid="" sourcePid="" mainWindow="" found="" keepWork=0
+export LC_ALL=C # the X tools complain about locales that are not installed
+
+say() { printf '[e2e %3ss] %s\n' "$SECONDS" "$*"; }
+
+have() { command -v "$1" >/dev/null 2>&1; }
+
+screenshot() { # name [window]
+    if have import; then
+        import -window "${2:-root}" "$shots/$1.png" 2>/dev/null && say "screenshot $shots/$1.png"
+    elif have xwd; then
+        local -a which=(-root)
+        [ -z "${2:-}" ] || which=(-id "$2")
+        xwd -silent "${which[@]}" -out "$shots/$1.xwd" 2>/dev/null && say "screenshot $shots/$1.xwd"
+    fi
+    return 0
+}
+
+# With ImageMagick at hand, a step's screenshot waits until the main window
+# looks different from before the step: evidence that the step showed.
+rememberLook() {
+    rm -f "$work/before.rgb"
+    if have import; then import -window "$mainWindow" "rgb:$work/before.rgb" 2>/dev/null || true; fi
+}
+looksChanged() {
+    import -window "$mainWindow" "rgb:$work/now.rgb" 2>/dev/null && ! cmp -s "$work/before.rgb" "$work/now.rgb"
+}
+evidence() { # name
+    if [ -s "$work/before.rgb" ]; then waitUntil "a change in the window for: $1" looksChanged; fi
+    screenshot "$1" "$mainWindow"
+}
+
+fail() {
+    trap - ERR
+    say "FAILED: $*"
+    if [ -n "${DISPLAY:-}" ]; then
+        screenshot failure
+        echo "--- windows"
+        xwininfo -root -tree 2>&1 | grep -v 'has no name' || true
+    fi
+    [ -n "$sourcePid" ] && { echo "--- drag source"; cat "$work/source.log" 2>/dev/null || true; }
+    echo "--- Quillstone stderr"
+    cat "$work/program.err" 2>/dev/null || true
+    echo "--- kept for inspection: $work"
+    keepWork=1
+    exit 1
+}
+trap 'fail "command failed at line $LINENO: $BASH_COMMAND"' ERR
+
+stopProcess() { # pid
+    [ -n "$1" ] && kill -0 "$1" 2>/dev/null || return 0
+    kill -TERM "$1" 2>/dev/null || true
+    for _ in $(seq 20); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$1" 2>/dev/null || true
+}
+
+cleanUp() {
+    stopProcess "$sourcePid"
+    stopProcess "$programPid"
+    stopProcess "$xvfbPid"
+    if [ "$keepWork" = 0 ]; then rm -rf "$work"; fi
+}
+trap cleanUp EXIT
+
+# Polls every 0.1 s until the command succeeds; gives up after $waitLimit
+# seconds, and at once when the program has died.
+waitUntil() { # description command...
+    local what=$1
+    shift
+    local deadline=$((SECONDS + waitLimit))
+    until "$@"; do
+        if [ -n "$programPid" ] && ! kill -0 "$programPid" 2>/dev/null; then
+            fail "Quillstone ended while waiting for $what"
+        fi
+        ((SECONDS < deadline)) || fail "gave up after ${waitLimit} s waiting for $what"
+        sleep 0.1
+    done
+}
+
+programWindows() { xdotool search --onlyvisible --pid "$programPid" 2>/dev/null || true; }
+
+# Sets $found to a visible window of the program that is not its main window.
+findNewWindow() {
+    found=$(programWindows | grep -vx "$mainWindow" | head -n 1)
+    [ -n "$found" ]
+}
+
+windowGone() { ! programWindows | grep -qx "$1"; }
+
+hasFocus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+focusWindow() { # window
+    xdotool windowfocus "$1" 2>/dev/null || true
+    waitUntil "the keyboard focus on window $1" hasFocus "$1"
+}
+
+# A window-relative point of the main window in screen coordinates.
+screenPoint() { # x y
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$mainWindow")"
+    echo $((X + $1)) $((Y + $2))
+}
+
+# --- the user's world ------------------------------------------------------
+
+bigEndian32() { # number
+    local n=$1
+    printf "$(printf '\\x%02x' $((n >> 24 & 255)) $((n >> 16 & 255)) $((n >> 8 & 255)) $((n & 255)))"
+}
+
+# An icns file holding the icon as its one 128-pixel PNG image.
+writeIcns() { # path
+    local png="$work/icon.png" size
+    base64 -d <<<"$iconPng" >"$png"
+    size=$(stat -c %s "$png")
+    { printf icns; bigEndian32 $((size + 16)); printf ic07; bigEndian32 $((size + 8)); cat "$png"; } >"$1"
+}
+
+makeBundle() { # name short-version build map-lines...
+    local contents="$work/apps/$1/Contents"
+    local resources="$contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources"
+    mkdir -p "$resources" "$contents/Resources"
+    writeIcns "$contents/Resources/GlyphsApp.icns"
+    printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<dict>\n' >"$contents/Info.plist"
+    printf '\t<key>CFBundleIconFile</key>\n\t<string>GlyphsApp</string>\n' >>"$contents/Info.plist"
+    printf '\t<key>CFBundleShortVersionString</key>\n\t<string>%s</string>\n' "$2" >>"$contents/Info.plist"
+    printf '\t<key>CFBundleVersion</key>\n\t<string>%s</string>\n</dict>\n</plist>\n' "$3" >>"$contents/Info.plist"
+    shift 3
+    printf '%s\n' "$@" >"$resources/MapFileAdobeJapan1.txt"
+}
+
+displayReady() {
+    kill -0 "$xvfbPid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    grep -q '[0-9]' "$work/display"
+}
+
+# Xvfb picks a free display number and writes it to descriptor 3 once it
+# takes clients.
+startDisplay() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfbPid=$!
+    waitUntil "the X display" displayReady
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    say "Xvfb on $DISPLAY"
+}
+
+# A clean session: the programs see only what a fresh desktop login gives
+# them, so no desktop theme swaps Qt's own dialogs for native ones.
+startSession() {
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    session=(env -i PATH="$PATH" DISPLAY="$DISPLAY" HOME="$work/home"
+        XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+        XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
+        LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb)
+    # Under the sanitizers, what Qt and the system libraries keep for the
+    # whole process is not reported, as in every other test.
+    : "${LSAN_OPTIONS=suppressions=$(dirname "$(readlink -f "$0")")/../lsan.supp}"
+    local name
+    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        if [ -n "${!name+set}" ]; then session+=("$name=${!name}"); fi
+    done
+}
+
+startProgram() {
+    (cd "$work/home" && exec "${session[@]}" "$program") >"$work/program.out" 2>"$work/program.err" &
+    programPid=$!
+    waitUntil "the Quillstone window" findMainWindow
+    say "Quillstone window $mainWindow at $(screenPoint 0 0)"
+}
+
+findMainWindow() {
+    mainWindow=$(xdotool search --onlyvisible --pid "$programPid" --name '^Quillstone$' 2>/dev/null | head -n 1)
+    [ -n "$mainWindow" ]
+}
+
+# --- what the user does ----------------------------------------------------
+
+sourceSaid() { grep -qE "$1" "$work/source.log"; }
+
+# The target answers every position the source sends; the pointer is
+# nudged so a position is sent again once the previous answer is in.
+acceptedAfterNudge() {
+    [ "$(grep -E '^(accepted|refused)$' "$work/source.log" | tail -n 1)" = accepted ] && return 0
+    xdotool mousemove_relative -- "$nudge" 0
+    nudge=$((-nudge))
+    return 1
+}
+
+dragOnto() { # zone-point bundle-path
+    local target
+    target=$(screenPoint $1)
+    local -a to=($target)
+    # The source stands to the right at the target's height, so the drag
+    # glides straight left across nothing but the window's margin.
+    local left=$((to[0] + 420)) top=$((to[1] - 40))
+    # What the helper itself leaks at exit is no concern of this test.
+    "${session[@]}" ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        "$dragSource" "$left" "$top" "$2" >"$work/source.log" 2>&1 &
+    sourcePid=$!
+    waitUntil "the drag source window" sourceSaid '^ready$'
+
+    xdotool mousemove $((left + 40)) "${to[1]}" mousedown 1
+    local step
+    for step in 1 2 3 4 5 6; do
+        sleep 0.05
+        xdotool mousemove $((left + 40 - (left + 40 - to[0]) * step / 6)) "${to[1]}"
+    done
+    nudge=1
+    waitUntil "the drop zone to accept the drag" acceptedAfterNudge
+    xdotool mouseup 1
+    waitUntil "the drop to end" sourceSaid '^(finished|ignored)$'
+    sourceSaid '^finished$' || fail "the drop zone did not take the drop of $2"
+    local status=0
+    wait "$sourcePid" || status=$?
+    [ "$status" = 0 ] || fail "the drag source ended with status $status"
+    sourcePid=""
+}
+
+clickButton() { # point
+    xdotool mousemove --window "$mainWindow" $1 click 1
+}
+
+answerAlert() {
+    waitUntil "an alert window" findNewWindow
+    local alert=$found
+    screenshot alert
+    focusWindow "$alert"
+    xdotool key Return
+    waitUntil "the alert to close" windowGone "$alert"
+}
+
+# Keeps the suggested file name and puts the folder in front of it, so the
+# file's name shows what the dialog suggested.
+saveReportInto() { # folder
+    waitUntil "the save dialog" findNewWindow
+    local dialog=$found
+    screenshot save-dialog
+    focusWindow "$dialog"
+    xdotool key Home
+    xdotool type --delay 10 "$1/"
+    xdotool key Return
+    waitUntil "the save dialog to close" windowGone "$dialog"
+}
+
+closeWindow() {
+    "$wmDelete" "$mainWindow"
+}
+
+programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
+
+# --- checks ----------------------------------------------------------------
+
+# The program writes the file after the dialog has closed, so it is awaited.
+checkReport() { # path expected-bytes
+    printf '%s' "$2" >"$work/expected.txt"
+    local deadline=$((SECONDS + waitLimit))
+    until cmp -s "$work/expected.txt" "$1"; do
+        if ((SECONDS >= deadline)); then
+            echo "--- expected"
+            od -c "$work/expected.txt"
+            echo "--- found"
+            od -c "$1" 2>&1 || true
+            fail "the report $1 is missing or differs"
+        fi
+        sleep 0.1
+    done
+}
+
+checkNoSanitizerReport() {
+    if grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/program.err"; then
+        fail "the sanitizers reported a fault"
+    fi
+}
+
+# --- the scenario ----------------------------------------------------------
+
+makeBundle "Glyphs 3.1.app" 3.1 3133 \
+    $'1\tspace\t0020' $'100\tuni4E00\t4E00' $'200\tuni4E8C\t4E8C' \
+    $'300\tuni4E09\t4E09' $'7001\tuni5F0C\t5F0C'
+makeBundle "Glyphs 3.2.app" 3.2 3200 \
+    $'1\tspace\t0020' $'100\tuni4E00.jp78\t4E00' $'200\tuni4E8C\t4E8C' \
+    $'300\tuni4E09.hw\t4E09' $'8001\tuni9F9C\t9F9C'
+mkdir -p "$work/apps/MyGlyphs.app/Contents" "$work/reports"
+expected=$'3.1-3133\t3.2-3200\nuni4E00\tuni4E00.jp78\nuni4E09\tuni4E09.hw'
+
+startDisplay
+startSession
+startProgram
+screenshot started "$mainWindow"
+
+say "drag the old bundle onto the upper zone"
+rememberLook
+dragOnto "$upperZone" "$work/apps/Glyphs 3.1.app"
+evidence old-loaded
+say "drag the new bundle onto the lower zone"
+rememberLook
+dragOnto "$lowerZone" "$work/apps/Glyphs 3.2.app"
+evidence new-loaded
+
+say "compare"
+rememberLook
+clickButton "$compareButton"
+evidence compared
+
+say "save the report"
+clickButton "$saveButton"
+saveReportInto "$work/reports"
+checkReport "$work/reports/Diff_3.1-3133_3.2-3200.txt" "$expected"
+say "report saved and checked"
+
+say "drag a bundle that is not Glyphs onto the upper zone"
+dragOnto "$upperZone" "$work/apps/MyGlyphs.app"
+answerAlert
+kill -0 "$programPid" 2>/dev/null || fail "Quillstone ended after the refusal"
+findMainWindow || fail "the main window is gone after the refusal"
+
+say "close the window"
+closeWindow
+waitUntil "Quillstone to end after its window closed" programEnded
+status=0
+wait "$programPid" || status=$?
+programPid=""
+checkNoSanitizerReport
+[ "$status" = 0 ] || fail "Quillstone exited with status $status"
+say "passed"
