@@ -20,7 +20,9 @@ std::uint32_t tagOf(std::size_t hash) {
 
 } // namespace
 
-Dictionary::Dictionary(const Dictionary& other) { *this = other; }
+Dictionary::Dictionary(const Dictionary& other) {
+    *this = other;
+}
 
 Dictionary& Dictionary::operator=(const Dictionary& other) {
     if (this == &other)

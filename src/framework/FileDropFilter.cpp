@@ -63,7 +63,8 @@ bool FileDropFilter::eventFilter(QObject* watched, QEvent* event) {
         // The handler may show a modal alert; the drag source must not wait
         // for it, so the drop is handled once the drag has ended.
         QMetaObject::invokeMethod(
-            this, [this, paths = Paths(*drop->mimeData())] { RuntimeDispatch([&] { onDrop_(paths); }); },
+            this,
+            [this, paths = Paths(*drop->mimeData())] { RuntimeDispatch([&] { onDrop_(paths); }); },
             Qt::QueuedConnection);
         return true;
     }

@@ -13,7 +13,9 @@ FolderItem::FolderItem(const String& path, PathModes mode) : path_(path) {
 
 FolderItem::FolderItem(fs::path path) : path_(std::move(path)) {}
 
-String FolderItem::NativePath() const { return path_.string(); }
+String FolderItem::NativePath() const {
+    return path_.string();
+}
 
 String FolderItem::Name() const {
     fs::path name = path_.filename();
@@ -32,7 +34,9 @@ bool FolderItem::IsFolder() const {
     return fs::is_directory(path_, error);
 }
 
-bool FolderItem::IsReadable() const { return ::access(path_.c_str(), R_OK) == 0; }
+bool FolderItem::IsReadable() const {
+    return ::access(path_.c_str(), R_OK) == 0;
+}
 
 FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     fs::path child = path_ / name;

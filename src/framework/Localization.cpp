@@ -18,7 +18,7 @@ QString languageOf(const QString& locale) {
                                  .section(QLatin1Char('_'), 0, 0)
                                  .section(QLatin1Char('-'), 0, 0);
     return language == QLatin1String("C") || language == QLatin1String("POSIX") ? QString()
-                                                                                 : language;
+                                                                                : language;
 }
 
 QStringList translationFolders() {
@@ -90,14 +90,14 @@ namespace System {
 
 String GetLocalizedString(const String& key, const String& defaultText, const String& language) {
     const QTranslator* translator =
-        language.empty() ? runningTranslator() : translatorFor(languageOf(QString::fromStdString(language)));
+        language.empty() ? runningTranslator()
+                         : translatorFor(languageOf(QString::fromStdString(language)));
     if (!translator)
         return defaultText;
     const std::size_t dot = key.find('.');
     const String context = key.substr(0, dot);
     const String name = dot == String::npos ? String() : key.substr(dot + 1);
-    const QString text =
-        translator->translate(context.c_str(), defaultText.c_str(), name.c_str());
+    const QString text = translator->translate(context.c_str(), defaultText.c_str(), name.c_str());
     return text.isEmpty() ? defaultText : text.toStdString();
 }
 

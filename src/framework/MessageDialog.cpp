@@ -20,13 +20,19 @@ QMessageBox::Icon qtIcon(int icon) {
     }
 }
 
-QString qt(const String& text) { return QString::fromStdString(text); }
+QString qt(const String& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
-MessageDialogButton* MessageDialog::ShowModal() { return show(nullptr); }
+MessageDialogButton* MessageDialog::ShowModal() {
+    return show(nullptr);
+}
 
-MessageDialogButton* MessageDialog::ShowModalWithin(Window& parent) { return show(&parent); }
+MessageDialogButton* MessageDialog::ShowModalWithin(Window& parent) {
+    return show(&parent);
+}
 
 MessageDialogButton* MessageDialog::show(Window* parent) {
     QMessageBox box(parent ? parent->NativeWidget() : nullptr);

@@ -34,9 +34,13 @@ QStringList nameFilters(const String& filter) {
 
 } // namespace
 
-FolderItemPtr SaveAsDialog::ShowModal() { return show(nullptr); }
+FolderItemPtr SaveAsDialog::ShowModal() {
+    return show(nullptr);
+}
 
-FolderItemPtr SaveAsDialog::ShowModalWithin(Window& parent) { return show(&parent); }
+FolderItemPtr SaveAsDialog::ShowModalWithin(Window& parent) {
+    return show(&parent);
+}
 
 FolderItemPtr SaveAsDialog::show(Window* parent) {
     QFileDialog dialog(parent ? parent->NativeWidget() : nullptr);

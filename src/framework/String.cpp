@@ -16,7 +16,9 @@ bool isAsciiSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 bool isValidUtf8(std::string_view text) {
     UErrorCode status = U_ZERO_ERROR;
@@ -51,7 +53,8 @@ CollatorPtr openCollator(UColAttributeValue strength) {
         collator.reset(ucol_open("", &status));
     }
     if (U_FAILURE(status))
-        throw RuntimeException("Cannot open the text collator: " + std::string(u_errorName(status)));
+        throw RuntimeException("Cannot open the text collator: " +
+                               std::string(u_errorName(status)));
     ucol_setAttribute(collator.get(), UCOL_STRENGTH, strength, &status);
     return collator;
 }
@@ -67,7 +70,9 @@ UCollator* collator(ComparisonOptions options) {
 
 namespace Str {
 
-std::int64_t Bytes(std::string_view text) { return static_cast<std::int64_t>(text.size()); }
+std::int64_t Bytes(std::string_view text) {
+    return static_cast<std::int64_t>(text.size());
+}
 
 String Left(std::string_view text, std::int64_t count) {
     std::size_t end = 0;
@@ -79,38 +84,43 @@ String Left(std::string_view text, std::int64_t count) {
     return String(text.substr(0, end));
 }
 
-String Trim(std::string_view text) {
-    std::size_t begin = 0;
+String Trim(String text) {
     std::size_t end = text.size();
-    while (begin < end && isAsciiSpace(text[begin]))
-        ++begin;
-    while (end > begin && isAsciiSpace(text[end - 1]))
+    while (end > 0 && isAsciiSpace(text[end - 1]))
         --end;
-    return String(text.substr(begin, end - begin));
+    text.erase(end);
+    std::size_t begin = 0;
+    while (begin < text.size() && isAsciiSpace(text[begin]))
+        ++begin;
+    text.erase(0, begin);
+    return text;
 }
 
-String ReplaceLineEndings(std::string_view text, std::string_view lineEnd) {
+String ReplaceLineEndings(String text, std::string_view lineEnd) {
+    if (lineEnd == "\n" && text.find('\r') == String::npos)
+        return text;
+    const std::string_view view = text;
     String result;
-    result.reserve(text.size());
+    result.reserve(view.size());
     // One fast search per kind of line end, renewed only once passed:
     // find_first_of tests the text byte by byte, which made this the slowest
     // step of reading a large mapping file.
-    std::size_t nextCr = text.find('\r');
-    std::size_t nextLf = text.find('\n');
+    std::size_t nextCr = view.find('\r');
+    std::size_t nextLf = view.find('\n');
     std::size_t start = 0;
-    while (start < text.size()) {
+    while (start < view.size()) {
         if (nextCr < start)
-            nextCr = text.find('\r', start);
+            nextCr = view.find('\r', start);
         if (nextLf < start)
-            nextLf = text.find('\n', start);
+            nextLf = view.find('\n', start);
         const std::size_t found = std::min(nextCr, nextLf);
         if (found == std::string_view::npos) {
-            result.append(text.substr(start));
+            result.append(view.substr(start));
             break;
         }
-        result.append(text.substr(start, found - start));
+        result.append(view.substr(start, found - start));
         result.append(lineEnd);
-        const bool crlf = text[found] == '\r' && found + 1 < text.size() && text[found + 1] == '\n';
+        const bool crlf = view[found] == '\r' && found + 1 < view.size() && view[found + 1] == '\n';
         start = found + (crlf ? 2 : 1);
     }
     return result;

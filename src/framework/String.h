@@ -20,9 +20,10 @@ std::int64_t Bytes(std::string_view text);
 // The first `count` characters (not bytes) of `text`.
 String Left(std::string_view text, std::int64_t count);
 // Removes ASCII whitespace (space, tab, LF, VT, FF, CR) at both ends only.
-String Trim(std::string_view text);
+String Trim(String text);
 // Every CR LF, lone CR and lone LF becomes `lineEnd`.
-String ReplaceLineEndings(std::string_view text, std::string_view lineEnd);
+// A text that needs no change comes back as it was, without a copy.
+String ReplaceLineEndings(String text, std::string_view lineEnd);
 // Splits at every occurrence of `separator`; an empty text gives one empty field.
 std::vector<String> Split(std::string_view text, std::string_view separator);
 // Replaces the first occurrence of `find` only.

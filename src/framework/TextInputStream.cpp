@@ -8,7 +8,9 @@
 
 namespace {
 
-String reason(int error) { return std::strerror(error); }
+String reason(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
@@ -30,7 +32,9 @@ TextInputStreamPtr TextInputStream::Open(const FolderItemPtr& file) {
 TextInputStream::TextInputStream(std::FILE* file, String path)
     : file_(file), path_(std::move(path)) {}
 
-TextInputStream::~TextInputStream() { Close(); }
+TextInputStream::~TextInputStream() {
+    Close();
+}
 
 String TextInputStream::ReadAll() {
     if (!file_)

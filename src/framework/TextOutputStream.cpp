@@ -43,5 +43,6 @@ void TextOutputStream::Close() {
 }
 
 String TextOutputStream::describe(const String& what) const {
-    return what + " \"" + file_->fileName().toStdString() + "\": " + file_->errorString().toStdString();
+    return what + " \"" + file_->fileName().toStdString() +
+           "\": " + file_->errorString().toStdString();
 }

@@ -6,7 +6,9 @@ namespace {
 FileTypePtr pApp;
 }
 
-FileTypePtr App() { return pApp; }
+FileTypePtr App() {
+    return pApp;
+}
 
 void _Initialize() {
     // 1.

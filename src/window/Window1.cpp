@@ -54,30 +54,29 @@ namespace {
 constexpr std::int64_t noControlArray = -2147483648LL;
 
 const ControlDesign GroupBox1Design{"GroupBox1", "", 20, 20, 330, 90, true, true, true, false, 0};
-const ControlDesign Canvas1Design{"Canvas1", "GroupBox1", 32, 33, 64, 64, true, true, false, false, 0};
-const ControlDesign Label1Design{"Label1", "GroupBox1", 32, 33, 306, 64, true, true, true, false, 1};
+const ControlDesign Canvas1Design{"Canvas1", "GroupBox1", 32,    33,    64, 64,
+                                  true,      true,        false, false, 0};
+const ControlDesign Label1Design{"Label1", "GroupBox1", 32,   33,    306, 64,
+                                 true,     true,        true, false, 1};
 const ControlDesign GroupBox2Design{"GroupBox2", "", 20, 122, 330, 90, true, true, true, false, 1};
-const ControlDesign Canvas2Design{"Canvas2", "GroupBox2", 32, 135, 64, 64, true, true, false, false, 0};
-const ControlDesign Label2Design{"Label2", "GroupBox2", 32, 135, 306, 64, true, true, true, false, 1};
-const ControlDesign PushButton1Design{"PushButton1", "", 20, 232, 238, 20, true, true, true, false, 4};
+const ControlDesign Canvas2Design{"Canvas2", "GroupBox2", 32,    135,   64, 64,
+                                  true,      true,        false, false, 0};
+const ControlDesign Label2Design{"Label2", "GroupBox2", 32,   135,   306, 64,
+                                 true,     true,        true, false, 1};
+const ControlDesign PushButton1Design{"PushButton1", "",   20,   232,   238, 20,
+                                      true,          true, true, false, 4};
 const ControlDesign ListBox1Design{"ListBox1", "", 20, 264, 330, 216, true, true, true, true, 6};
-const ControlDesign PushButton2Design{"PushButton2", "", 270, 232, 80, 20, false, true, true, false, 7};
+const ControlDesign PushButton2Design{"PushButton2", "",   270,  232,   80, 20,
+                                      false,         true, true, false, 7};
 
 DesignRecord placement(const ControlDesign& d) {
-    return {{"Name", String(d.name)},
-            {"Index", noControlArray},
-            {"Left", d.left},
-            {"Top", d.top},
-            {"Width", d.width},
-            {"Height", d.height},
-            {"LockLeft", d.lockLeft},
-            {"LockTop", d.lockTop},
-            {"LockRight", d.lockRight},
-            {"LockBottom", d.lockBottom},
-            {"TabIndex", d.tabIndex},
-            {"TabPanelIndex", std::int64_t{0}},
-            {"TabStop", true},
-            {"AllowAutoDeactivate", true}};
+    return {{"Name", String(d.name)},   {"Index", noControlArray},
+            {"Left", d.left},           {"Top", d.top},
+            {"Width", d.width},         {"Height", d.height},
+            {"LockLeft", d.lockLeft},   {"LockTop", d.lockTop},
+            {"LockRight", d.lockRight}, {"LockBottom", d.lockBottom},
+            {"TabIndex", d.tabIndex},   {"TabPanelIndex", std::int64_t{0}},
+            {"TabStop", true},          {"AllowAutoDeactivate", true}};
 }
 
 DesignRecord operator+(DesignRecord record, const DesignRecord& more) {
@@ -86,23 +85,27 @@ DesignRecord operator+(DesignRecord record, const DesignRecord& more) {
 }
 
 DesignRecord systemFont(float size) {
-    return {{"Bold", false},          {"Italic", false},        {"FontName", String("System")},
-            {"Underline", false},     {"FontSize", size},       {"FontUnit", std::uint8_t{0}}};
+    return {{"Bold", false},      {"Italic", false},  {"FontName", String("System")},
+            {"Underline", false}, {"FontSize", size}, {"FontUnit", std::uint8_t{0}}};
 }
 
 DesignRecord groupBoxDesign(const ControlDesign& d) {
     return placement(d) +
-           DesignRecord{{"Caption", String()}, {"Enabled", true}, {"Tooltip", String()},
-                        {"Transparent", false}, {"Visible", true}} +
+           DesignRecord{{"Caption", String()},
+                        {"Enabled", true},
+                        {"Tooltip", String()},
+                        {"Transparent", false},
+                        {"Visible", true}} +
            systemFont(0) + DesignRecord{{"InitialParent", String(d.parent)}};
 }
 
 DesignRecord canvasDesign(const ControlDesign& d) {
-    return placement(d) + DesignRecord{{"Enabled", true},         {"Tooltip", String()},
-                                       {"AllowFocusRing", true},  {"Visible", true},
-                                       {"AllowFocus", false},     {"AllowTabs", false},
-                                       {"Transparent", true},     {"DoubleBuffer", false},
-                                       {"Transparent", true},     {"InitialParent", String(d.parent)}};
+    return placement(d) +
+           DesignRecord{{"Enabled", true},        {"Tooltip", String()},
+                        {"AllowFocusRing", true}, {"Visible", true},
+                        {"AllowFocus", false},    {"AllowTabs", false},
+                        {"Transparent", true},    {"DoubleBuffer", false},
+                        {"Transparent", true},    {"InitialParent", String(d.parent)}};
 }
 
 DesignRecord labelDesign(const ControlDesign& d) {
@@ -122,21 +125,20 @@ DesignRecord labelDesign(const ControlDesign& d) {
 }
 
 DesignRecord pushButtonDesign(const ControlDesign& d) {
-    return placement(d) +
-           DesignRecord{{"MacButtonStyle", std::int64_t{0}},
-                        {"Cancel", false},
-                        {"Default", false},
-                        {"Enabled", true},
-                        {"Tooltip", String()},
-                        {"Transparent", false},
-                        {"Visible", true},
-                        {"FontName", String("System")},
-                        {"FontSize", 0.0f},
-                        {"FontUnit", std::uint8_t{0}},
-                        {"Bold", false},
-                        {"Italic", false},
-                        {"Underline", false},
-                        {"InitialParent", String(d.parent)}};
+    return placement(d) + DesignRecord{{"MacButtonStyle", std::int64_t{0}},
+                                       {"Cancel", false},
+                                       {"Default", false},
+                                       {"Enabled", true},
+                                       {"Tooltip", String()},
+                                       {"Transparent", false},
+                                       {"Visible", true},
+                                       {"FontName", String("System")},
+                                       {"FontSize", 0.0f},
+                                       {"FontUnit", std::uint8_t{0}},
+                                       {"Bold", false},
+                                       {"Italic", false},
+                                       {"Underline", false},
+                                       {"InitialParent", String(d.parent)}};
 }
 
 DesignRecord listBoxDesign(const ControlDesign& d) {
@@ -210,57 +212,74 @@ std::shared_ptr<Window1> Window1::Accessor() {
     return window;
 }
 
-std::shared_ptr<Canvas> Window1::Canvas1() const { return Control<Canvas>("Canvas1"); }
-std::shared_ptr<Canvas> Window1::Canvas2() const { return Control<Canvas>("Canvas2"); }
-std::shared_ptr<Label> Window1::Label1() const { return Control<Label>("Label1"); }
-std::shared_ptr<Label> Window1::Label2() const { return Control<Label>("Label2"); }
-std::shared_ptr<myListBox> Window1::ListBox1() const { return Control<myListBox>("ListBox1"); }
+std::shared_ptr<Canvas> Window1::Canvas1() const {
+    return Control<Canvas>("Canvas1");
+}
+std::shared_ptr<Canvas> Window1::Canvas2() const {
+    return Control<Canvas>("Canvas2");
+}
+std::shared_ptr<Label> Window1::Label1() const {
+    return Control<Label>("Label1");
+}
+std::shared_ptr<Label> Window1::Label2() const {
+    return Control<Label>("Label2");
+}
+std::shared_ptr<myListBox> Window1::ListBox1() const {
+    return Control<myListBox>("ListBox1");
+}
 
-void Window1::Layout() { ApplyDesign(windowDesign); }
+void Window1::Layout() {
+    ApplyDesign(windowDesign);
+}
 
-void Window1::CreateControls() { _CreateControls0(); }
+void Window1::CreateControls() {
+    _CreateControls0();
+}
 
 template <class T> std::shared_ptr<T> Window1::make(const ControlDesign& design) {
     AddControl(design.name, New<T>());
     return Control<T>(design.name);
 }
 
+// The nine controls in their order: each is complete, text, design values and
+// handlers, before the next is made.
 void Window1::_CreateControls0() {
-    auto groupBox1 = make<GroupBox>(GroupBox1Design);
-    groupBox1->ApplyDesign(groupBoxDesign(GroupBox1Design));
-    groupBox1->Open = handler(&Window1::GroupBox1_Open);
-    groupBox1->DropObject = handler(&Window1::GroupBox1_DropObject);
-
-    make<Canvas>(Canvas1Design)->ApplyDesign(canvasDesign(Canvas1Design));
-
-    auto label1 = make<Label>(Label1Design);
-    label1->Text(Localized::Drop_Old_Glyphs_App(""));
-    label1->ApplyDesign(labelDesign(Label1Design));
-
-    auto groupBox2 = make<GroupBox>(GroupBox2Design);
-    groupBox2->ApplyDesign(groupBoxDesign(GroupBox2Design));
-    groupBox2->Open = handler(&Window1::GroupBox2_Open);
-    groupBox2->DropObject = handler(&Window1::GroupBox2_DropObject);
-
-    make<Canvas>(Canvas2Design)->ApplyDesign(canvasDesign(Canvas2Design));
-
-    auto label2 = make<Label>(Label2Design);
-    label2->Text(Localized::Drop_New_Glyphs_App(""));
-    label2->ApplyDesign(labelDesign(Label2Design));
-
-    auto pushButton1 = make<PushButton>(PushButton1Design);
-    pushButton1->Caption(Localized::Quillstone(""));
-    pushButton1->ApplyDesign(pushButtonDesign(PushButton1Design));
-    pushButton1->Action = handler(&Window1::PushButton1_Action);
+    makeZone(GroupBox1Design, Canvas1Design, Label1Design, Localized::Drop_Old_Glyphs_App(""),
+             &Window1::GroupBox1_Open, &Window1::GroupBox1_DropObject);
+    makeZone(GroupBox2Design, Canvas2Design, Label2Design, Localized::Drop_New_Glyphs_App(""),
+             &Window1::GroupBox2_Open, &Window1::GroupBox2_DropObject);
+    makeButton(PushButton1Design, Localized::Quillstone(""), &Window1::PushButton1_Action);
 
     auto listBox1 = make<myListBox>(ListBox1Design);
     listBox1->InitialValue(Localized::kOld("") + "\t" + Localized::kNew(""));
     listBox1->ApplyDesign(listBoxDesign(ListBox1Design));
 
-    auto pushButton2 = make<PushButton>(PushButton2Design);
-    pushButton2->Caption(Localized::kSave(""));
-    pushButton2->ApplyDesign(pushButtonDesign(PushButton2Design));
-    pushButton2->Action = handler(&Window1::PushButton2_Action);
+    makeButton(PushButton2Design, Localized::kSave(""), &Window1::PushButton2_Action);
+}
+
+// A drop zone: its group box, then the canvas and the label inside it.
+void Window1::makeZone(const ControlDesign& box, const ControlDesign& canvas,
+                       const ControlDesign& label, const String& prompt,
+                       void (Window1::*open)(GroupBox&),
+                       void (Window1::*drop)(GroupBox&, DragItem&, std::int64_t)) {
+    auto groupBox = make<GroupBox>(box);
+    groupBox->ApplyDesign(groupBoxDesign(box));
+    groupBox->Open = handler(open);
+    groupBox->DropObject = handler(drop);
+
+    make<Canvas>(canvas)->ApplyDesign(canvasDesign(canvas));
+
+    auto zoneLabel = make<Label>(label);
+    zoneLabel->Text(prompt);
+    zoneLabel->ApplyDesign(labelDesign(label));
+}
+
+void Window1::makeButton(const ControlDesign& design, const String& caption,
+                         void (Window1::*action)(PushButton&)) {
+    auto button = make<PushButton>(design);
+    button->Caption(caption);
+    button->ApplyDesign(pushButtonDesign(design));
+    button->Action = handler(action);
 }
 
 // A handler bound to this window. It holds the window weakly: the framework,
@@ -390,7 +409,8 @@ void Window1::PushButton2_Action(PushButton&) {
         return;
 
     // 5.-6. The versions, then the rows as the list shows them.
-    const String text = oldVersion + "\t" + newVersion + String(Str::EndOfLine) + list->Cell(-1, -1);
+    const String text =
+        oldVersion + "\t" + newVersion + String(Str::EndOfLine) + list->Cell(-1, -1);
 
     // 7.-8.
     saveReport(file, Str::Trim(text));
@@ -409,13 +429,15 @@ void Window1::saveReport(const FolderItemPtr& file, const String& text) {
 }
 
 const Window1::Zone& Window1::UpperZone() {
-    static const Zone zone{&Window1::AppOLD, &Window1::Canvas1, &Window1::Label1,
-                           Localized::Drop_Old_Glyphs_App, 0, Localized::kOld};
+    static const Zone zone{
+        &Window1::AppOLD, &Window1::Canvas1, &Window1::Label1, Localized::Drop_Old_Glyphs_App, 0,
+        Localized::kOld};
     return zone;
 }
 
 const Window1::Zone& Window1::LowerZone() {
-    static const Zone zone{&Window1::AppNEW, &Window1::Canvas2, &Window1::Label2,
-                           Localized::Drop_New_Glyphs_App, 1, Localized::kNew};
+    static const Zone zone{
+        &Window1::AppNEW, &Window1::Canvas2, &Window1::Label2, Localized::Drop_New_Glyphs_App, 1,
+        Localized::kNew};
     return zone;
 }

@@ -55,8 +55,12 @@ private:
     static const Zone& UpperZone();
     static const Zone& LowerZone();
     template <class T> std::shared_ptr<T> make(const struct ControlDesign& design);
-    template <class... Args>
-    std::function<void(Args...)> handler(void (Window1::*method)(Args...));
+    void makeZone(const ControlDesign& box, const ControlDesign& canvas, const ControlDesign& label,
+                  const String& prompt, void (Window1::*open)(GroupBox&),
+                  void (Window1::*drop)(GroupBox&, DragItem&, std::int64_t));
+    void makeButton(const ControlDesign& design, const String& caption,
+                    void (Window1::*action)(PushButton&));
+    template <class... Args> std::function<void(Args...)> handler(void (Window1::*method)(Args...));
     void resetZone(const Zone& zone);
     void loadZone(const Zone& zone, const FolderItemPtr& file);
     void dropOn(const Zone& zone, DragItem& obj);

@@ -21,21 +21,25 @@ constexpr std::array<const char*, 3> mapFileCandidates = {
 FolderItemPtr findMapFile(const FolderItemPtr& app) {
     const String bundlePath = app->NativePath();
     for (const char* suffix : mapFileCandidates) {
-        auto candidate = std::make_shared<FolderItem>(bundlePath + suffix, FolderItem::PathModes::Native);
+        auto candidate =
+            std::make_shared<FolderItem>(bundlePath + suffix, FolderItem::PathModes::Native);
         if (candidate->Exists())
             return candidate;
     }
     return nullptr;
 }
 
-void alert(const String& message) { General::ShowAlertOK(message, "", nullptr); }
+void alert(const String& message) {
+    General::ShowAlertOK(message, "", nullptr);
+}
 
 // Splits at every line feed without copying: the lines point into `text`.
 template <class Visit> void forEachLine(std::string_view text, Visit visit) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = text.find('\n', start);
-        visit(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        visit(text.substr(start,
+                          end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos)
             return;
         start = end + 1;
@@ -84,8 +88,8 @@ Dictionary Window1::GetMapFile(const FolderItemPtr& app) {
 
     // 6.-8. One line end, no whitespace around the whole text, and each
     // line's last non-empty column removed.
-    text = Str::ReplaceLineEndings(text, "\n");
-    text = Str::Trim(text);
+    text = Str::ReplaceLineEndings(std::move(text), "\n");
+    text = Str::Trim(std::move(text));
     text = RegExVelk::ReplaceAll(text, "\\t[^\\t\\n]+$", "", true);
 
     // 9.-10. Every line of two or more columns sets key = column 1, value = column 2.

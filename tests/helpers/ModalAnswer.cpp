@@ -13,7 +13,9 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer)
     timer_->start();
 }
 
-ModalAnswer::~ModalAnswer() { delete timer_; }
+ModalAnswer::~ModalAnswer() {
+    delete timer_;
+}
 
 void ModalAnswer::poll() {
     QWidget* modal = QApplication::activeModalWidget();

@@ -13,10 +13,10 @@ class QWidget;
 class ModalAnswer {
 public:
     struct Seen {
-        QString text;          // the message (QMessageBox::text)
-        QString informative;   // the explanation
-        QStringList buttons;   // captions of the visible buttons
-        int icon = -1;         // QMessageBox::Icon
+        QString text;        // the message (QMessageBox::text)
+        QString informative; // the explanation
+        QStringList buttons; // captions of the visible buttons
+        int icon = -1;       // QMessageBox::Icon
         bool appeared = false;
     };
 

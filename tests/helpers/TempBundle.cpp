@@ -10,16 +10,21 @@ TempBundle::TempBundle(const std::string& name) : name_(name) {
         throw std::runtime_error("cannot make a temporary bundle");
 }
 
-FolderItemPtr TempBundle::item() const { return std::make_shared<FolderItem>(path()); }
+FolderItemPtr TempBundle::item() const {
+    return std::make_shared<FolderItem>(path());
+}
 
-std::string TempBundle::path() const { return dir_.path().toStdString() + "/" + name_; }
+std::string TempBundle::path() const {
+    return dir_.path().toStdString() + "/" + name_;
+}
 
 void TempBundle::write(const std::string& relative, const std::string& bytes) const {
     const QString file = QString::fromStdString(path() + "/" + relative);
     QDir().mkpath(QFileInfo(file).path());
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly) ||
-        out.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+        out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()))
         throw std::runtime_error("cannot write " + file.toStdString());
 }
 

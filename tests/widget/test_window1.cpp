@@ -12,18 +12,18 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPainter>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-#include <gtest/gtest.h>
 #include <csignal>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace {
@@ -98,9 +98,9 @@ TEST_F(Window1Test, OpensAtItsDesignWithPromptsAndHeadings) {
 
 TEST_F(Window1Test, ControlsFollowTheWindowEdgesTheyAreLockedTo) {
     const std::pair<const char*, Box> design[] = {
-        {"GroupBox1", {20, 20, 330, 90}},   {"Canvas1", {32, 33, 64, 64}},
-        {"Label1", {32, 33, 306, 64}},      {"GroupBox2", {20, 122, 330, 90}},
-        {"Canvas2", {32, 135, 64, 64}},     {"Label2", {32, 135, 306, 64}},
+        {"GroupBox1", {20, 20, 330, 90}},    {"Canvas1", {32, 33, 64, 64}},
+        {"Label1", {32, 33, 306, 64}},       {"GroupBox2", {20, 122, 330, 90}},
+        {"Canvas2", {32, 135, 64, 64}},      {"Label2", {32, 135, 306, 64}},
         {"PushButton1", {20, 232, 238, 20}}, {"ListBox1", {20, 264, 330, 216}},
         {"PushButton2", {270, 232, 80, 20}}};
     for (const auto& [name, expected] : design)
@@ -148,8 +148,8 @@ TEST_F(Window1Test, ReaderAlertsComeOldFirstAndStopTheComparison) {
     TempBundle oldBundle("Glyphs 1.app"), newBundle("Glyphs 2.app");
     load(true, oldBundle, "1-1");
     load(false, newBundle, "2-2");
-    EXPECT_EQ(click("PushButton1"),
-              (QStringList{"Not found MapFileAdobe-Japan1.txt", "Not found MapFileAdobe-Japan1.txt"}));
+    EXPECT_EQ(click("PushButton1"), (QStringList{"Not found MapFileAdobe-Japan1.txt",
+                                                 "Not found MapFileAdobe-Japan1.txt"}));
     newBundle.writeMap("a\tb\tc\n");
     EXPECT_EQ(click("PushButton1"), QStringList{"Not found MapFileAdobe-Japan1.txt"});
 }
