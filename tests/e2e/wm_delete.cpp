@@ -45,7 +45,17 @@ int main(int argc, char** argv) {
     message.type = atom(connection.get(), "WM_PROTOCOLS");
     message.data.data32[0] = atom(connection.get(), "WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection.get(), 0, window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&message));
-    return xcb_flush(connection.get()) > 0 ? 0 : 1;
+    // Waiting for the server's answer makes sure it has handled the message:
+    // a server that sees the connection close first may drop what is left.
+    const xcb_void_cookie_t sent =
+        xcb_send_event_checked(connection.get(), 0, window, XCB_EVENT_MASK_NO_EVENT,
+                               reinterpret_cast<const char*>(&message));
+    const std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
+        xcb_request_check(connection.get(), sent), &std::free);
+    if (error) {
+        std::fprintf(stderr, "wm_delete: the server refused the message (error %d)\n",
+                     error->error_code);
+        return 1;
+    }
+    return 0;
 }

@@ -3,6 +3,8 @@
 // the command line as text/uri-list. So that the driver knows when to press,
 // when to release and when the drop is over, it says on stdout:
 //   ready              the window is on screen
+//   hover              the pointer is over the window
+//   pressed            the button went down on the window; the drag starts
 //   accepted, refused  the target's answer to the latest position
 //   released           the button went up over a target that accepted
 //   finished           the target has taken the drop; the program then exits
@@ -42,7 +44,10 @@ protected:
         shown_ = true;
     }
 
+    void enterEvent(QEnterEvent*) override { say("hover"); }
+
     void mousePressEvent(QMouseEvent*) override {
+        say("pressed");
         auto* data = new QMimeData;
         data->setUrls(urls_);
         // On X11 exec() returns as soon as the drop is sent, while the target
