@@ -23,7 +23,6 @@ public:
 
     // The string form: registers the type if it is not registered, then gives its name.
     operator String();
-    bool IsRegistered() const { return registered_; }
 
     // Whether `fileName` carries one of the type's extensions (case-sensitive,
     // as the rest of the program compares).

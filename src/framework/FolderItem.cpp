@@ -1,15 +1,10 @@
 #include "FolderItem.h"
 
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
-FolderItem::FolderItem(const String& path, PathModes mode) : path_(path) {
-    // URL mode: only local file URLs name an item here.
-    if (mode == PathModes::URL && path.rfind("file://", 0) == 0)
-        path_ = path.substr(7);
-}
+FolderItem::FolderItem(const String& path, PathModes) : path_(path) {}
 
 FolderItem::FolderItem(fs::path path) : path_(std::move(path)) {}
 
@@ -34,9 +29,6 @@ bool FolderItem::IsFolder() const {
     return fs::is_directory(path_, error);
 }
 
-bool FolderItem::IsReadable() const {
-    return ::access(path_.c_str(), R_OK) == 0;
-}
 
 FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     fs::path child = path_ / name;
@@ -49,21 +41,9 @@ FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     return std::make_shared<FolderItem>(child);
 }
 
-FolderItemPtr FolderItem::Parent() const {
-    const fs::path parent = path_.parent_path();
-    if (parent.empty() || parent == path_)
-        return nullptr;
-    return std::make_shared<FolderItem>(parent);
-}
 
-void FolderItem::CreateAsFolder() const {
-    std::error_code error;
-    fs::create_directory(path_, error);
-    lastError_ = error.value();
-}
 
 void FolderItem::Delete() const {
     std::error_code error;
     fs::remove(path_, error);
-    lastError_ = error.value();
 }

@@ -144,35 +144,7 @@ std::vector<String> Split(std::string_view text, std::string_view separator) {
     }
 }
 
-String Replace(std::string_view text, std::string_view find, std::string_view replacement) {
-    const std::size_t found = find.empty() ? std::string_view::npos : text.find(find);
-    if (found == std::string_view::npos)
-        return String(text);
-    String result(text.substr(0, found));
-    result.append(replacement);
-    result.append(text.substr(found + find.size()));
-    return result;
-}
 
-String Chr(std::uint32_t codePoint) {
-    String result;
-    if (codePoint < 0x80) {
-        result += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        result += static_cast<char>(0xC0 | (codePoint >> 6));
-        result += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        result += static_cast<char>(0xE0 | (codePoint >> 12));
-        result += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        result += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        result += static_cast<char>(0xF0 | (codePoint >> 18));
-        result += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        result += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        result += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    return result;
-}
 
 int Compare(std::string_view a, std::string_view b, ComparisonOptions options) {
     // Equal bytes are by far the most common case when two versions are compared.

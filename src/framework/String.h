@@ -26,9 +26,6 @@ String Trim(String text);
 String ReplaceLineEndings(String text, std::string_view lineEnd);
 // Splits at every occurrence of `separator`; an empty text gives one empty field.
 std::vector<String> Split(std::string_view text, std::string_view separator);
-// Replaces the first occurrence of `find` only.
-String Replace(std::string_view text, std::string_view find, std::string_view replacement);
-String Chr(std::uint32_t codePoint);
 
 // Locale-aware order of two texts (-1, 0, 1). Case-sensitive, it gives 0 only
 // for canonically equivalent texts: case, width, punctuation and ignorable

@@ -69,19 +69,25 @@ const ControlDesign ListBox1Design{"ListBox1", "", 20, 264, 330, 216, true, true
 const ControlDesign PushButton2Design{"PushButton2", "",   270,  232,   80, 20,
                                       false,         true, true, false, 7};
 
-DesignRecord placement(const ControlDesign& d) {
+DesignRecord operator+(DesignRecord record, const DesignRecord& more) {
+    record.insert(record.end(), more.begin(), more.end());
+    return record;
+}
+
+// Name, place, size and locks: how every control's record begins.
+DesignRecord position(const ControlDesign& d) {
     return {{"Name", String(d.name)},   {"Index", noControlArray},
             {"Left", d.left},           {"Top", d.top},
             {"Width", d.width},         {"Height", d.height},
             {"LockLeft", d.lockLeft},   {"LockTop", d.lockTop},
-            {"LockRight", d.lockRight}, {"LockBottom", d.lockBottom},
-            {"TabIndex", d.tabIndex},   {"TabPanelIndex", std::int64_t{0}},
-            {"TabStop", true},          {"AllowAutoDeactivate", true}};
+            {"LockRight", d.lockRight}, {"LockBottom", d.lockBottom}};
 }
 
-DesignRecord operator+(DesignRecord record, const DesignRecord& more) {
-    record.insert(record.end(), more.begin(), more.end());
-    return record;
+DesignRecord placement(const ControlDesign& d) {
+    return position(d) + DesignRecord{{"TabIndex", d.tabIndex},
+                                      {"TabPanelIndex", std::int64_t{0}},
+                                      {"TabStop", true},
+                                      {"AllowAutoDeactivate", true}};
 }
 
 DesignRecord systemFont(float size) {
@@ -161,18 +167,9 @@ DesignRecord listBoxDesign(const ControlDesign& d) {
                         {"AllowRowReordering", false},
                         {"AllowExpandableRows", false},
                         {"RowSelectionType", std::int64_t{0}},
-                        {"Transparent", false},
-                        {"Name", String(d.name)},
-                        {"Index", noControlArray},
-                        {"Left", d.left},
-                        {"Top", d.top},
-                        {"Width", d.width},
-                        {"Height", d.height},
-                        {"LockLeft", d.lockLeft},
-                        {"LockTop", d.lockTop},
-                        {"LockRight", d.lockRight},
-                        {"LockBottom", d.lockBottom},
-                        {"TabPanelIndex", std::int64_t{0}},
+                        {"Transparent", false}} +
+           position(d) +
+           DesignRecord{{"TabPanelIndex", std::int64_t{0}},
                         {"TabIndex", d.tabIndex},
                         {"TabStop", true},
                         {"Visible", true},

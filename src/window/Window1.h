@@ -12,6 +12,7 @@
 #include <memory>
 
 class Canvas;
+struct ControlDesign;
 class Label;
 class myListBox;
 
@@ -54,7 +55,7 @@ private:
     struct Zone;
     static const Zone& UpperZone();
     static const Zone& LowerZone();
-    template <class T> std::shared_ptr<T> make(const struct ControlDesign& design);
+    template <class T> std::shared_ptr<T> make(const ControlDesign& design);
     void makeZone(const ControlDesign& box, const ControlDesign& canvas, const ControlDesign& label,
                   const String& prompt, void (Window1::*open)(GroupBox&),
                   void (Window1::*drop)(GroupBox&, DragItem&, std::int64_t));

@@ -51,7 +51,6 @@ TEST(StringOps, LeftCountsCharactersAndSplitKeepsEmptyFields) {
     EXPECT_EQ(Str::Left("ab", 5), "ab");
     EXPECT_EQ(Str::Split("", "\n"), std::vector<String>{""});
     EXPECT_EQ(Str::Split("\ta\t", "\t"), (std::vector<String>{"", "a", ""}));
-    EXPECT_EQ(Str::Replace("a&b&c", "&", ""), "ab&c");
 }
 
 TEST(DictionaryTest, KeepsFirstPlaceOfAKeyAndIsCaseSensitive) {
