@@ -11,4 +11,3 @@ FolderItemPtr DragItem::FolderItem() const {
         return nullptr;
     return std::make_shared<::FolderItem>(paths_.front());
 }
-

@@ -29,7 +29,6 @@ bool FolderItem::IsFolder() const {
     return fs::is_directory(path_, error);
 }
 
-
 FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     fs::path child = path_ / name;
     std::error_code error;
@@ -40,8 +39,6 @@ FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     }
     return std::make_shared<FolderItem>(child);
 }
-
-
 
 void FolderItem::Delete() const {
     std::error_code error;

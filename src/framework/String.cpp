@@ -144,8 +144,6 @@ std::vector<String> Split(std::string_view text, std::string_view separator) {
     }
 }
 
-
-
 int Compare(std::string_view a, std::string_view b, ComparisonOptions options) {
     // Equal bytes are by far the most common case when two versions are compared.
     if (a == b)

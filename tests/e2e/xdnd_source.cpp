@@ -48,13 +48,13 @@ protected:
 
     void mousePressEvent(QMouseEvent*) override {
         say("pressed");
-        auto* data = new QMimeData;
-        data->setUrls(urls_);
+        auto* mime = new QMimeData;
+        mime->setUrls(urls_);
         // On X11 exec() returns as soon as the drop is sent, while the target
         // still has to fetch the URLs from us; Qt deletes the drag once the
         // target reports the drop finished, and that is when we may go.
         auto* drag = new QDrag(this);
-        drag->setMimeData(data);
+        drag->setMimeData(mime);
         connect(drag, &QDrag::actionChanged, this, [](Qt::DropAction action) {
             say(action == Qt::IgnoreAction ? "refused" : "accepted");
         });

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -89,7 +90,9 @@ protected:
     }
     std::string read(const std::string& name) const {
         std::ifstream in(path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
     }
     QTemporaryDir dir;
 };

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         MapCase{"NulBytesStayInValues",
                 std::string("a\tb\0c\td\n", 9),
                 {{"a", std::string("b\0c", 3)}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GetMapFile, InvalidUtf8GivesAMessageAndAnEmptyMap) {
     TempBundle bundle;
