@@ -3,10 +3,10 @@
 #include "String.h"
 
 // The key of a localized text: the module's name, a full stop and the
-// constant's name ("Localized.kSave"). A key can only be written as a literal
-// through this class, right after a "//%" comment that gives the text's
-// English; lupdate collects both into the translation files from there, so no
-// text of the program is left out of them.
+// constant's name ("Localized.kSave"). Keys are fixed when the program is
+// built and written only through this class, each as a literal right after a
+// "//%" comment that gives the text's English; lupdate collects both into the
+// translation files from there, so no text of the program is left out of them.
 class LocalizedKey {
 public:
     consteval explicit LocalizedKey(const char* key) : key_(key) {}
