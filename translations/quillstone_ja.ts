@@ -2,147 +2,114 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
-    <name>Localized</name>
-    <message>
+    <name></name>
+    <message id="Localized.Drop_Old_Glyphs_App">
         <source>Drop Old Glyphs App</source>
-        <comment>Drop_Old_Glyphs_App</comment>
         <translation>旧バージョンの Glyphs をドロップ</translation>
     </message>
-    <message>
+    <message id="Localized.Quillstone">
         <source>Quillstone</source>
-        <comment>Quillstone</comment>
         <translation>Quillstone</translation>
     </message>
-    <message>
+    <message id="Localized.kSave">
         <source>Save</source>
-        <comment>kSave</comment>
         <translation>保存</translation>
     </message>
-    <message>
+    <message id="Localized.kOld">
         <source>Old</source>
-        <comment>kOld</comment>
         <translation>旧</translation>
     </message>
-    <message>
+    <message id="Localized.Not_a_Glyphs_app">
         <source>Not a Glyphs app.</source>
-        <comment>Not_a_Glyphs_app</comment>
         <translation>Glyphs アプリケーションではありません。</translation>
     </message>
-    <message>
+    <message id="Localized.Both_apps_are_the_same_version">
         <source>Both apps are the same version.</source>
-        <comment>Both_apps_are_the_same_version</comment>
         <translation>2 つのアプリケーションは同じバージョンです。</translation>
     </message>
-    <message>
+    <message id="Localized.Drop_New_Glyphs_App">
         <source>Drop New Glyphs App</source>
-        <comment>Drop_New_Glyphs_App</comment>
         <translation>新バージョンの Glyphs をドロップ</translation>
     </message>
-    <message>
+    <message id="Localized.kNew">
         <source>New</source>
-        <comment>kNew</comment>
         <translation>新</translation>
     </message>
-    <message>
+    <message id="Localized.Both_AJ1_Map_Files_are_the_same">
         <source>Both AJ1 Map Files are the same.</source>
-        <comment>Both_AJ1_Map_Files_are_the_same</comment>
         <translation>2 つの AJ1 マップファイルは同じです。</translation>
     </message>
-    <message>
+    <message id="Localized.Drop_the_new_Glyphs_app">
         <source>Drop the new Glyphs app.</source>
-        <comment>Drop_the_new_Glyphs_app</comment>
         <translation>新しいバージョンの Glyphs アプリケーションをドロップしてください。</translation>
     </message>
-    <message>
+    <message id="Localized.Drop_the_old_Glyphs_app">
         <source>Drop the old Glyphs app.</source>
-        <comment>Drop_the_old_Glyphs_app</comment>
         <translation>古いバージョンの Glyphs アプリケーションをドロップしてください。</translation>
     </message>
-    <message>
+    <message id="Localized.The_report_could_not_be_saved">
         <source>The report could not be saved.</source>
-        <comment>The_report_could_not_be_saved</comment>
         <translation>レポートを保存できませんでした。</translation>
     </message>
-</context>
-<context>
-    <name>RegExVelk</name>
-    <message>
+    <message id="RegExVelk.kAlert_Metacharacters">
         <source>Metacharacters ^ $ \b cannot be used alone.</source>
-        <comment>kAlert_Metacharacters</comment>
         <translation>メタ文字 ^ $ \b は単独では使用できません。</translation>
     </message>
-</context>
-<context>
-    <name>LocalizedMenu</name>
-    <message>
+    <message id="LocalizedMenu.kFile">
         <source>File</source>
-        <comment>kFile</comment>
-        <translation>ファイル</translation>
+        <translation type="vanished">ファイル</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kFileClose">
         <source>Close</source>
-        <comment>kFileClose</comment>
-        <translation>閉じる</translation>
+        <translation type="vanished">閉じる</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kEdit">
         <source>Edit</source>
-        <comment>kEdit</comment>
-        <translation>編集</translation>
+        <translation type="vanished">編集</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kCut">
         <source>Cut</source>
-        <comment>kCut</comment>
-        <translation>カット</translation>
+        <translation type="vanished">カット</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kCopy">
         <source>Copy</source>
-        <comment>kCopy</comment>
-        <translation>コピー</translation>
+        <translation type="vanished">コピー</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kPaste">
         <source>Paste</source>
-        <comment>kPaste</comment>
-        <translation>ペースト</translation>
+        <translation type="vanished">ペースト</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kDelete">
         <source>Delete</source>
-        <comment>kDelete</comment>
-        <translation>削除</translation>
+        <translation type="vanished">削除</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kSelectAll">
         <source>Select All</source>
-        <comment>kSelectAll</comment>
-        <translation>すべてを選択</translation>
+        <translation type="vanished">すべてを選択</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kWindow">
         <source>Window</source>
-        <comment>kWindow</comment>
-        <translation>ウインドウ</translation>
+        <translation type="vanished">ウインドウ</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kMinimize">
         <source>Minimize</source>
-        <comment>kMinimize</comment>
-        <translation>しまう</translation>
+        <translation type="vanished">しまう</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kZoom">
         <source>Zoom</source>
-        <comment>kZoom</comment>
-        <translation>拡大/縮小</translation>
+        <translation type="vanished">拡大/縮小</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kBringAllToFront">
         <source>Bring All to Front</source>
-        <comment>kBringAllToFront</comment>
-        <translation>すべてを手前に移動</translation>
+        <translation type="vanished">すべてを手前に移動</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kHelp">
         <source>Help</source>
-        <comment>kHelp</comment>
-        <translation>ヘルプ</translation>
+        <translation type="vanished">ヘルプ</translation>
     </message>
-    <message>
+    <message id="LocalizedMenu.kLang">
         <source>en</source>
-        <comment>kLang</comment>
-        <translation>ja</translation>
+        <translation type="vanished">ja</translation>
     </message>
 </context>
 </TS>

@@ -63,13 +63,21 @@ FileType::operator String() {
     return name_;
 }
 
-bool FileType::Matches(const String& fileName) const {
+std::vector<String> FileType::ExtensionList() const {
+    std::vector<String> extensions;
     for (String extension : Str::Split(extensions_, ";")) {
         extension = Str::Trim(extension);
         if (extension.empty())
             continue;
         if (extension.front() != '.')
             extension.insert(extension.begin(), '.');
+        extensions.push_back(extension);
+    }
+    return extensions;
+}
+
+bool FileType::Matches(const String& fileName) const {
+    for (const String& extension : ExtensionList()) {
         if (fileName.size() > extension.size() &&
             fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0)
             return true;

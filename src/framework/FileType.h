@@ -15,6 +15,8 @@ public:
     const String& Extensions() const { return extensions_; }
     // One or more extensions separated by ";", each with or without its dot.
     void Extensions(const String& value);
+    // The extensions one by one, each with its dot (".app"); blank ones left out.
+    std::vector<String> ExtensionList() const;
     void MacType(const String& value);
     void MacCreator(const String& value);
     void MimeType(const String& value);

@@ -1,11 +1,8 @@
 #include "Localization.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QTranslator>
 
-#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -88,16 +85,15 @@ const QTranslator* runningTranslator() {
 
 namespace System {
 
-String GetLocalizedString(const String& key, const String& defaultText, const String& language) {
+String GetLocalizedString(LocalizedKey key, const String& defaultText, const String& language) {
     const QTranslator* translator =
         language.empty() ? runningTranslator()
                          : translatorFor(languageOf(QString::fromStdString(language)));
     if (!translator)
         return defaultText;
-    const std::size_t dot = key.find('.');
-    const String context = key.substr(0, dot);
-    const String name = dot == String::npos ? String() : key.substr(dot + 1);
-    const QString text = translator->translate(context.c_str(), defaultText.c_str(), name.c_str());
+    // A translation is found by its key alone; the English text takes no part,
+    // so editing it cannot lose a translation.
+    const QString text = translator->translate(nullptr, key.Text());
     return text.isEmpty() ? defaultText : text.toStdString();
 }
 

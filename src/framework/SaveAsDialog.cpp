@@ -7,28 +7,25 @@
 
 namespace {
 
-// "Name (*.ext1 *.ext2)" for each registered type the filter names; a type
-// without extensions offers every file.
-QStringList nameFilters(const String& filter) {
+// "Name (*.ext1 *.ext2)" for each registered type the filter names. A type
+// without extensions stands for every file: it is offered as `allFiles`, the
+// dialog's own filter for them, as its name is the program's, not the user's.
+QStringList nameFilters(const String& filter, const QStringList& allFiles) {
     QStringList filters;
     for (const String& name : Str::Split(filter, ";")) {
         const auto type = FileType::Registered(name);
         if (!type)
             continue;
         QStringList patterns;
-        for (String extension : Str::Split(type->Extensions(), ";")) {
-            extension = Str::Trim(extension);
-            if (extension.empty())
-                continue;
-            if (extension.front() == '.')
-                extension.erase(extension.begin());
-            patterns << QStringLiteral("*.") + QString::fromStdString(extension);
-        }
+        for (const String& extension : type->ExtensionList())
+            patterns << QLatin1Char('*') + QString::fromStdString(extension);
         if (patterns.isEmpty())
-            patterns << QStringLiteral("*");
-        filters << QString::fromStdString(type->Name()) + QStringLiteral(" (") +
-                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+            filters << allFiles;
+        else
+            filters << QString::fromStdString(type->Name()) + QStringLiteral(" (") +
+                           patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
+    filters.removeDuplicates();
     return filters;
 }
 
@@ -49,7 +46,7 @@ FolderItemPtr SaveAsDialog::show(Window* parent) {
     dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (!Title.empty())
         dialog.setWindowTitle(QString::fromStdString(Title));
-    const QStringList filters = nameFilters(Filter);
+    const QStringList filters = nameFilters(Filter, dialog.nameFilters());
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     if (InitialDirectory)

@@ -87,7 +87,8 @@ String ReplaceAll(const String& text, const String& pattern, const String& repla
 }
 
 String kAlert_Metacharacters(const String& lang) {
-    return System::GetLocalizedString("RegExVelk.kAlert_Metacharacters",
+    //% "Metacharacters ^ $ \\b cannot be used alone."
+    return System::GetLocalizedString(LocalizedKey("RegExVelk.kAlert_Metacharacters"),
                                       "Metacharacters ^ $ \\b cannot be used alone.", lang);
 }
 

@@ -18,8 +18,9 @@ TEST(JapaneseUser, TheRunningLanguageIsTheFirstShippedOneOfLanguage) {
     ASSERT_TRUE(japaneseUser);
     EXPECT_EQ(Localized::kOld(), "旧");
     EXPECT_EQ(Localized::Not_a_Glyphs_app(), "Glyphs アプリケーションではありません。");
-    EXPECT_EQ(System::GetLocalizedString("LocalizedMenu.kLang", "en", ""), "ja");
-    EXPECT_EQ(System::GetLocalizedString("Localized.NoSuchKey", "fallback", ""), "fallback");
+    EXPECT_EQ(System::GetLocalizedString(LocalizedKey("Localized.kSave"), "Save", ""), "保存");
+    EXPECT_EQ(System::GetLocalizedString(LocalizedKey("Localized.NoSuchKey"), "fallback", ""),
+              "fallback");
     EXPECT_EQ(Localized::kOld("en"), "Old");
 }
 
