@@ -456,11 +456,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("LC_ALL") && qEnvironmentVariableIsEmpty("LC_COLLATE") &&
         qEnvironmentVariableIsEmpty("LANG"))
         qputenv("LANG", "en_US.UTF-8");
-    // The save dialog remembers its folders in the user's Qt settings. The
-    // bench keeps its own, so that every run starts alike and leaves the
-    // user's settings alone.
+    // The save dialog remembers its folders in the user's Qt settings, the
+    // window its bounds in the user's data folder. The bench keeps its own,
+    // so that every run starts alike and leaves the user's files alone.
     const QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", settings.path().toLocal8Bit());
     qInstallMessageHandler(dropPlatformNoise);
     QApplication application(argc, argv);
     const int repetitions = argc > 1 ? std::atoi(argv[1]) : 15;

@@ -45,6 +45,10 @@ class RegExSearchPatternException : public RegExException {
     using RegExException::RegExException;
 };
 
+class TypeMismatchException : public RuntimeException {
+    using RuntimeException::RuntimeException;
+};
+
 class ThreadAccessingUIException : public RuntimeException {
     using RuntimeException::RuntimeException;
 };

@@ -40,6 +40,11 @@ FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     return std::make_shared<FolderItem>(child);
 }
 
+void FolderItem::CreateAsFolder() const {
+    std::error_code error;
+    fs::create_directory(path_, error);
+}
+
 void FolderItem::Delete() const {
     std::error_code error;
     fs::remove(path_, error);

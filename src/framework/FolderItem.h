@@ -23,6 +23,9 @@ public:
     bool IsFolder() const;
     // The item of that name inside this folder; links are resolved when asked.
     FolderItemPtr Child(const String& name, bool followAliases = true) const;
+    // Makes this folder inside its existing parent; nothing happens when it
+    // cannot (no parent, no permission, something of that name already there).
+    void CreateAsFolder() const;
     // Removes the file or the empty folder; nothing happens when it cannot.
     void Delete() const;
 

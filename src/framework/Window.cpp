@@ -28,6 +28,11 @@ int toSize(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
 }
 
+Window::HandleMaker& handleMaker() {
+    static Window::HandleMaker maker;
+    return maker;
+}
+
 std::int64_t truncated(double value) {
     return static_cast<std::int64_t>(std::clamp(value, -1e15, 1e15));
 }
@@ -233,7 +238,13 @@ void Window::BackgroundColor(Colour value) {
 }
 
 void* Window::Handle() const {
-    return widget_.get();
+    if (!handle_ && handleMaker())
+        handle_ = handleMaker()(*widget_);
+    return handle_.get();
+}
+
+void Window::MakeHandlesWith(HandleMaker maker) {
+    handleMaker() = std::move(maker);
 }
 
 QWidget* Window::NativeWidget() const {

@@ -7,6 +7,7 @@
 #include "String.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -79,9 +80,15 @@ public:
     Colour BackgroundColor() const { return backgroundColor_; }
     void BackgroundColor(Colour value);
 
-    // The native window: the QWidget behind it.
+    // The window's native object, which the platform layer makes for the
+    // window's widget when it is first asked for; none when no platform layer
+    // has said how.
     void* Handle() const;
     QWidget* NativeWidget() const;
+    // For the platform layer: how a window's native object is made. The
+    // window holds the object from its first Handle until the window goes.
+    using HandleMaker = std::function<std::shared_ptr<void>(QWidget& widget)>;
+    static void MakeHandlesWith(HandleMaker maker);
 
     void ApplyDesign(const DesignRecord& record);
 
@@ -141,6 +148,8 @@ private:
     void withdraw();
 
     std::unique_ptr<WindowImpl> widget_;
+    // Declared after the widget, so that it goes first.
+    mutable std::shared_ptr<void> handle_;
     std::vector<std::shared_ptr<RectControl>> controls_;
     std::int64_t minWidth_ = 64;
     std::int64_t minHeight_ = 64;

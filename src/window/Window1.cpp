@@ -5,6 +5,8 @@
 #include "support/General.h"
 #include "support/Icon.h"
 #include "support/Localized.h"
+#include "support/Preferences.h"
+#include "support/WindowEx.h"
 
 #include "framework/Canvas.h"
 #include "framework/Exceptions.h"
@@ -231,6 +233,45 @@ void Window1::Layout() {
 
 void Window1::CreateControls() {
     _CreateControls0();
+}
+
+// Opens where and as large as the window was when it last closed, fitted into
+// its screen. A preference file that cannot be read, lacks a member or holds
+// something other than whole numbers counts as none: the window then opens at
+// its designed size at the default place, and its next close writes the file
+// afresh.
+void Window1::Event_Open() {
+    const std::int64_t designedWidth = Width();
+    const std::int64_t designedHeight = Height();
+    try {
+        Preferences::Raed(designedWidth, designedHeight);
+        applyStoredBounds();
+    } catch (const IOException&) {
+        applyDefaultBounds(designedWidth, designedHeight);
+    } catch (const Preferences::PreferenceNotFoundException&) {
+        applyDefaultBounds(designedWidth, designedHeight);
+    } catch (const TypeMismatchException&) {
+        applyDefaultBounds(designedWidth, designedHeight);
+    }
+    WindowEx::AdjustWindow(*this);
+}
+
+void Window1::Event_Close() {
+    Preferences::Save(*this);
+}
+
+// Each value is read just before it is applied: width, height, left, top.
+void Window1::applyStoredBounds() {
+    const auto& prefs = *Preferences::Prefs;
+    Width(prefs.Get("WinWidth").Int64Value());
+    Height(prefs.Get("WinHeight").Int64Value());
+    Left(prefs.Get("WinLeft").Int64Value());
+    Top(prefs.Get("WinTop").Int64Value());
+}
+
+void Window1::applyDefaultBounds(std::int64_t width, std::int64_t height) {
+    Preferences::SetDefault(width, height);
+    applyStoredBounds();
 }
 
 template <class T> std::shared_ptr<T> Window1::make(const ControlDesign& design) {

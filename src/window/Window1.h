@@ -43,6 +43,8 @@ public:
 protected:
     void Layout() override;
     void CreateControls() override;
+    void Event_Open() override;
+    void Event_Close() override;
     virtual void _CreateControls0();
     virtual void GroupBox1_Open(GroupBox& sender);
     virtual void GroupBox1_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
@@ -66,4 +68,6 @@ private:
     void loadZone(const Zone& zone, const FolderItemPtr& file);
     void dropOn(const Zone& zone, DragItem& obj);
     void saveReport(const FolderItemPtr& file, const String& text);
+    void applyStoredBounds();
+    void applyDefaultBounds(std::int64_t width, std::int64_t height);
 };

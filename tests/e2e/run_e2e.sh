@@ -2,7 +2,10 @@
 # Drives the real Quillstone on a private X server the way a user does: drags
 # two Glyphs bundles onto the drop zones from another program, compares them,
 # saves the report through the save dialog, has a badly named bundle refused,
-# and closes the window. The saved report is checked byte for byte.
+# moves, resizes and closes the window. The saved report is checked byte for
+# byte. Then it starts the program again, several times, to see the window
+# come back where it was closed, fitted into the screen, or at its designed
+# place when the preference file is of no use or Alt and Ctrl are held.
 #
 # Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
@@ -34,7 +37,7 @@ AAAAAAB4H0BeYJBXOOQlFnmNR15kkle55GU2fZ1PXmiUVzr1pVZ5rVdfbJZXu/Xldn29X77goF/x
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillstone-e2e.XXXXXX")
 shots=${E2E_SCREENSHOTS:-$work/screens}
 mkdir -p "$shots"
-xvfbPid="" programPid="" sourcePid="" mainWindow="" found="" keepWork=0
+xvfbPid="" programPid="" sourcePid="" keysPid="" mainWindow="" found="" keepWork=0
 export LC_ALL=C # the X tools complain about locales that are not installed
 
 say() { printf '[e2e %3ss] %s\n' "$SECONDS" "$*"; }
@@ -91,6 +94,7 @@ stopProcess() { # pid
 }
 
 cleanUp() {
+    releaseKeys
     stopProcess "$sourcePid"
     stopProcess "$programPid"
     stopProcess "$xvfbPid"
@@ -329,6 +333,43 @@ closeWindow() {
 
 programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
 
+# Closes the main window and awaits the program's clean end.
+closeAndAwaitEnd() {
+    closeWindow
+    waitUntil "Quillstone to end after its window closed" programEnded
+    local status=0
+    wait "$programPid" || status=$?
+    programPid=""
+    checkNoSanitizerReport
+    [ "$status" = 0 ] || fail "Quillstone exited with status $status"
+}
+
+# The main window's content on the screen: "left top width height".
+windowGeometry() {
+    xwininfo -id "$mainWindow" | awk '/Absolute upper-left X/ { x = $4 }
+        /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } /Height:/ { h = $2 }
+        END { print x, y, w, h }'
+}
+hasGeometry() { [ "$(windowGeometry)" = "$1" ]; }
+expectGeometry() { # "left top width height"
+    pollFor "$waitLimit" hasGeometry "$1" || fail "the window is at $(windowGeometry), not at $1"
+}
+
+# Holds the keys down from a client of their own until releaseKeys: the X
+# server lets go of a client's keys only when that client ends.
+holdKeys() { # keys...
+    xdotool keydown "$@" exec --sync sh -c 'echo $$ >"$1"; exec sleep 600' sh "$work/held" &
+    keysPid=$!
+    waitUntil "the keys $* to be held" test -s "$work/held"
+}
+
+releaseKeys() {
+    [ -n "$keysPid" ] || return 0
+    kill "$(cat "$work/held")" 2>/dev/null || true
+    wait "$keysPid" || true
+    keysPid=""
+}
+
 # --- checks ----------------------------------------------------------------
 
 # The program writes the file after the dialog has closed, so it is awaited.
@@ -351,6 +392,15 @@ checkNoSanitizerReport() {
     if grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/program.err"; then
         fail "the sanitizers reported a fault"
     fi
+}
+
+readonly prefsFile="$work/home/.local/share/Quillstone/Quillstone.pref"
+
+storedBounds() { # the preference file's four members: "left top width height"
+    local member
+    for member in WinLeft WinTop WinWidth WinHeight; do
+        sed -n "s/.*\"$member\": *\(-\{0,1\}[0-9]*\).*/\1/p" "$prefsFile"
+    done | paste -sd ' '
 }
 
 # --- the scenario ----------------------------------------------------------
@@ -395,14 +445,40 @@ answerAlert
 kill -0 "$programPid" 2>/dev/null || fail "Quillstone ended after the refusal"
 windowShown "$mainWindow" || fail "the main window is gone after the refusal"
 
-say "close the window"
-closeWindow
-waitUntil "Quillstone to end after its window closed" programEnded
-status=0
-wait "$programPid" || status=$?
-programPid=""
-checkNoSanitizerReport
-[ "$status" = 0 ] || fail "Quillstone exited with status $status"
+say "move and resize the window, then close it"
+expectGeometry "10 50 370 500"
+xdotool windowsize "$mainWindow" 500 450 windowmove "$mainWindow" 200 150
+expectGeometry "200 150 500 450"
+closeAndAwaitEnd
+[ "$(storedBounds)" = "200 150 500 450" ] || fail "stored $(storedBounds), not 200 150 500 450"
+
+say "start again: the window is where it was closed"
+startProgram
+expectGeometry "200 150 500 450"
+closeAndAwaitEnd
+
+say "start with the window stored off the screen and too low"
+printf '{"WinWidth": 370, "WinHeight": 300, "WinLeft": 5000, "WinTop": 50}' >"$prefsFile"
+startProgram
+expectGeometry "910 50 370 400"
+closeAndAwaitEnd
+
+say "start with a preference file that is no JSON"
+printf 'The window was wide.' >"$prefsFile"
+startProgram
+expectGeometry "10 50 370 500"
+closeAndAwaitEnd
+[ "$(storedBounds)" = "10 50 370 500" ] || fail "stored $(storedBounds) after no JSON"
+
+say "start with Alt and Ctrl held: the stored bounds are forgotten"
+printf '{"WinWidth": 500, "WinHeight": 450, "WinLeft": 200, "WinTop": 150}' >"$prefsFile"
+holdKeys alt ctrl
+startProgram
+releaseKeys
+expectGeometry "10 50 370 500"
+[ ! -e "$prefsFile" ] || fail "the preference file is still there with Alt and Ctrl held"
+closeAndAwaitEnd
+[ "$(storedBounds)" = "10 50 370 500" ] || fail "stored $(storedBounds) after Alt and Ctrl"
 if [ -n "${E2E_SCREENSHOTS:-}" ]; then
     say "passed; screenshots in $shots"
 else

@@ -1,10 +1,30 @@
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Every test starts with an empty data folder of its own: no test reads what
+// another stored, and none writes into the home of whoever runs the tests.
+class FreshDataFolder : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        folder_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", folder_->path().toUtf8());
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { folder_.reset(); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+} // namespace
 
 // Every test program runs its tests inside one QApplication, as the program
 // itself runs inside one.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshDataFolder);
     return RUN_ALL_TESTS();
 }

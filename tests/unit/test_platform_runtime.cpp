@@ -170,6 +170,7 @@ TEST(Messaging, RespondsToSelectorAsksTheClassOrTheMetaclass) {
         {probe.get(), "count", true},
         {probe.get(), "setAllowsAutomaticWindowTabbing:", false},
         {probes().child, "setAllowsAutomaticWindowTabbing:", true},
+        {NSClassFromString("NSWindow"), "setAllowsAutomaticWindowTabbing:", true},
         {child.get(), "echo:", true},
         {child.get(), "noSuchMessage", false},
         {nil, "respondsToSelector:", false},

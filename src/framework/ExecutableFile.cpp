@@ -1,0 +1,7 @@
+#include "ExecutableFile.h"
+
+#include <QCoreApplication>
+
+FolderItemPtr ExecutableFile() {
+    return std::make_shared<FolderItem>(QCoreApplication::applicationFilePath().toStdString());
+}

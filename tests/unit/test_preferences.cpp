@@ -1,0 +1,167 @@
+#include "support/Preferences.h"
+
+#include "framework/JSONItem.h"
+#include "framework/Keyboard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+// Every test has a data folder of its own (see TestMain); the store is named
+// after this program.
+QString dataFolder() {
+    return qEnvironmentVariable("XDG_DATA_HOME");
+}
+
+QString prefsFolder() {
+    return dataFolder() + "/test_preferences";
+}
+
+QString prefsFile() {
+    return prefsFolder() + "/test_preferences.pref";
+}
+
+void writePrefs(const QByteArray& text) {
+    QDir().mkpath(prefsFolder());
+    QFile file(prefsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray readPrefs() {
+    QFile file(prefsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::int64_t stored(const String& key) {
+    return Preferences::Prefs->Get(key).Int64Value();
+}
+
+void expectDefaults() {
+    EXPECT_EQ(stored("WinWidth"), 370);
+    EXPECT_EQ(stored("WinHeight"), 500);
+    EXPECT_EQ(stored("WinLeft"), 10);
+    EXPECT_EQ(stored("WinTop"), 50);
+}
+
+// The keys read as held while the object lives.
+class HeldKeys {
+public:
+    explicit HeldKeys(Keyboard::HeldKeys keys) { Keyboard::SimulateForTesting(keys); }
+    ~HeldKeys() { Keyboard::SimulateForTesting(std::nullopt); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+};
+
+const QByteArray storedBounds =
+    R"({"WinWidth": 600, "WinHeight": 450, "WinLeft": 60, "WinTop": 70})";
+
+} // namespace
+
+TEST(Preferences, FirstRunMakesTheFoldersAndWritesOnlyOnSave) {
+    // A fresh account has no data folder yet either.
+    const QString dataHome = dataFolder() + "/fresh/.local/share";
+    qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+
+    Preferences::Raed(370, 500);
+    EXPECT_TRUE(QFileInfo(prefsFolder()).isDir());
+    EXPECT_FALSE(QFile::exists(prefsFile()));
+    expectDefaults();
+
+    EXPECT_TRUE(Preferences::Prefs->Save());
+    EXPECT_EQ(readPrefs(), "{\n"
+                           "    \"WinHeight\": 500,\n"
+                           "    \"WinLeft\": 10,\n"
+                           "    \"WinTop\": 50,\n"
+                           "    \"WinWidth\": 370\n"
+                           "}");
+}
+
+TEST(Preferences, OptionAndCommandTogetherForgetTheStoredBounds) {
+    struct Case {
+        Keyboard::HeldKeys keys;
+        bool forgets;
+    };
+    for (const Case& c : {Case{{true, true}, true}, Case{{true, false}, false},
+                          Case{{false, true}, false}, Case{{false, false}, false}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "option " << c.keys.option << ", command " << c.keys.command);
+        writePrefs(storedBounds);
+        const HeldKeys held(c.keys);
+        Preferences::Raed(370, 500);
+        EXPECT_EQ(QFile::exists(prefsFile()), !c.forgets);
+        EXPECT_TRUE(QFileInfo(prefsFolder()).isDir());
+        EXPECT_EQ(stored("WinWidth"), c.forgets ? 370 : 600);
+        EXPECT_EQ(stored("WinTop"), c.forgets ? 50 : 70);
+    }
+}
+
+TEST(Preferences, TextThatIsNoJSONObjectGivesTheDefaultsUntilTheNextSave) {
+    for (const QByteArray& text : {QByteArray("The window was wide."), QByteArray("[600, 450]")}) {
+        SCOPED_TRACE(text.toStdString());
+        writePrefs(text);
+        Preferences::Raed(370, 500);
+        expectDefaults();
+        EXPECT_EQ(readPrefs(), text);
+
+        EXPECT_TRUE(Preferences::Prefs->Save());
+        EXPECT_EQ(QJsonDocument::fromJson(readPrefs()).object().size(), 4);
+    }
+}
+
+TEST(Preferences, MembersTheProgramDoesNotKnowAreKept) {
+    writePrefs(R"({"WinWidth": 600, "WinHeight": 450, "WinLeft": 60, "WinTop": 70,
+                   "Theme": "dark", "Recent": [1, {"a": null}], "Serial": 9007199254740993})");
+    Preferences::Raed(370, 500);
+    EXPECT_EQ(stored("WinWidth"), 600);
+    Preferences::Prefs->Set("WinWidth", Variant(std::int64_t{640}));
+    EXPECT_TRUE(Preferences::Prefs->Save());
+
+    const QJsonObject saved = QJsonDocument::fromJson(readPrefs()).object();
+    EXPECT_EQ(saved["WinWidth"].toInteger(), 640);
+    EXPECT_EQ(saved["Theme"].toString(), "dark");
+    EXPECT_EQ(saved["Recent"].toArray(), (QJsonArray{1, QJsonObject{{"a", QJsonValue::Null}}}));
+    EXPECT_EQ(saved["Serial"].toInteger(), 9007199254740993);
+}
+
+TEST(Preferences, EmptyOrIncompleteFilesLoadWithoutTheMissingMembers) {
+    for (const QByteArray& text :
+         {QByteArray(""), QByteArray(" \n\t"), QByteArray(R"({"WinWidth": 600})")}) {
+        SCOPED_TRACE(text.toStdString());
+        writePrefs(text);
+        Preferences::Raed(370, 500);
+        try {
+            Preferences::Prefs->Get("WinTop");
+            ADD_FAILURE() << "a missing member was found";
+        } catch (const Preferences::PreferenceNotFoundException& error) {
+            EXPECT_EQ(error.Message, "Preference value 'WinTop' does not exist.");
+            EXPECT_EQ(error.ErrorNumber, 0);
+        }
+    }
+}
+
+TEST(Preferences, SaveBeforeLoadWritesNothing) {
+    Preferences::PrefsClass store("test_preferences");
+    store.Set("WinWidth", Variant(std::int64_t{600}));
+    EXPECT_FALSE(store.Save());
+    EXPECT_FALSE(QFile::exists(prefsFolder()));
+}
+
+TEST(JSONItem, RefusesTextThatIsNoJSONObjectAndKeepsItsContent) {
+    JSONItem item;
+    item.Load(R"({"big": 9223372036854775807, "part": 1.5})");
+    for (const char* text : {"plain words", "[1, 2]", "5", R"({"big": 1)", "{} {}"}) {
+        SCOPED_TRACE(text);
+        EXPECT_THROW(item.Load(text), JSONException);
+    }
+    EXPECT_EQ(item.Value("big"), Variant(std::int64_t{LLONG_MAX}));
+    EXPECT_THROW(item.Value("part").Int64Value(), TypeMismatchException);
+    EXPECT_EQ(item.ToString(), R"({"big":9223372036854775807,"part":1.5})");
+}
