@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+class MenuBar;
+class QSize;
 class QWidget;
 class RectControl;
 class WindowImpl;
@@ -79,7 +81,7 @@ public:
     Colour BackgroundColor() const { return backgroundColor_; }
     void BackgroundColor(Colour value);
 
-    // The native window: the QWidget behind it.
+    // The native window: the QWidget behind it, menu bar included.
     void* Handle() const;
     QWidget* NativeWidget() const;
 
@@ -123,8 +125,16 @@ protected:
     virtual void Event_Close() {}
 
 private:
+    friend class Application;
     friend class WindowImpl;
     friend class RectControl;
+
+    // Where the controls live: the window below its menu bar.
+    QWidget* contentWidget() const;
+    // Shows `bar` at the top of the window, keeping the content's size; none removes it.
+    void showMenuBar(MenuBar* bar);
+    // The native window's size for a content of that size.
+    QSize frameSize(std::int64_t width, std::int64_t height) const;
 
     void adopt(RectControl& control);
     void resizeContent(std::int64_t width, std::int64_t height);

@@ -1,5 +1,6 @@
 #include "PlatformClasses.h"
 
+#include "NSApplication.h"
 #include "NSImage.h"
 #include "NSObject.h"
 #include "NSString.h"
@@ -12,6 +13,7 @@ void LoadPlatformClasses() {
     NSString::ClassObject();
     NSWorkspace::ClassObject();
     NSImage::ClassObject();
+    NSApplication::ClassObject();
 }
 
 } // namespace objc

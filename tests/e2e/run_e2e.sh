@@ -2,7 +2,9 @@
 # Drives the real Quillstone on a private X server the way a user does: drags
 # two Glyphs bundles onto the drop zones from another program, compares them,
 # saves the report through the save dialog, has a badly named bundle refused,
-# and closes the window. The saved report is checked byte for byte.
+# and closes the window. The saved report is checked byte for byte. Then,
+# on a new start, opens the menus of the menu bar and the About panel, and
+# quits with Ctrl+Q; a third start ends by the termination signal.
 #
 # Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
@@ -15,7 +17,9 @@ done
 program=$(readlink -f "$1") dragSource=$(readlink -f "$2") wmDelete=$(readlink -f "$3")
 readonly program dragSource wmDelete
 
-# Where the controls stand, in the main window's coordinates.
+# Where the controls stand, in the coordinates of the window's content, which
+# is as high as designed; the menu bar stands above it.
+readonly contentHeight=500
 readonly upperZone="185 65" lowerZone="185 167"
 readonly compareButton="139 242" saveButton="310 242"
 readonly waitLimit=20
@@ -138,14 +142,15 @@ focusWindow() { # window
     waitUntil "the keyboard focus on window $1" hasFocus "$1"
 }
 
-# A point of the main window ("x y" in its coordinates) on the screen.
+# A point of the main window's content ("x y" in its coordinates) on the screen.
 screenPoint() { # "x y"
-    local x y geometry left top
+    local x y geometry left top height
     read -r x y <<<"$1"
     geometry=$(xwininfo -id "$mainWindow")
     left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
     top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
-    echo $((left + x)) $((top + y))
+    height=$(sed -n 's/.*Height: *//p' <<<"$geometry")
+    echo $((left + x)) $((top + height - contentHeight + y))
 }
 
 # --- the user's world ------------------------------------------------------
@@ -297,8 +302,8 @@ dragOnto() { # zone-point bundle-path
 
 clickButton() { # "x y"
     local x y
-    read -r x y <<<"$1"
-    xdotool mousemove --window "$mainWindow" "$x" "$y" click 1
+    read -r x y <<<"$(screenPoint "$1")"
+    xdotool mousemove "$x" "$y" click 1
 }
 
 answerAlert() {
@@ -328,6 +333,64 @@ closeWindow() {
 }
 
 programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
+
+# Waits for the program to end and checks that it ended well.
+expectCleanExit() { # how it was ended
+    waitUntil "Quillstone to end after $1" programEnded
+    local status=0
+    wait "$programPid" || status=$?
+    programPid=""
+    checkNoSanitizerReport
+    [ "$status" = 0 ] || fail "Quillstone exited with status $status after $1"
+}
+
+# The menu bar stands above the content, along the window's top edge.
+menuBarPoint() { # x
+    local geometry left top height
+    geometry=$(xwininfo -id "$mainWindow")
+    left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
+    top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
+    height=$(sed -n 's/.*Height: *//p' <<<"$geometry")
+    echo $((left + $1)) $((top + (height - contentHeight) / 2))
+}
+
+popupLeft() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p'; }
+
+# Opens the first menu with a click and walks right through the others: the
+# File, Edit and Window menus each drop down further right than the one
+# before; the Help menu, which has no items, drops nothing.
+walkTheMenus() {
+    local x y menu left=-1 name
+    read -r x y <<<"$(menuBarPoint 12)"
+    xdotool mousemove "$x" "$y" click 1
+    for name in File Edit Window; do
+        waitUntil "the $name menu" findNewWindow
+        menu=$found
+        (($(popupLeft "$menu") > left)) || fail "the $name menu opened left of the one before"
+        left=$(popupLeft "$menu")
+        screenshot "menu-$name"
+        xdotool key Right
+        waitUntil "the $name menu to close" windowGone "$menu"
+    done
+    xdotool key Escape
+}
+
+# File > About: the second item of the File menu.
+showAbout() {
+    local x y
+    read -r x y <<<"$(menuBarPoint 12)"
+    xdotool mousemove "$x" "$y" click 1
+    waitUntil "the File menu" findNewWindow
+    local menu=$found
+    xdotool key Down Down Return
+    waitUntil "the File menu to close" windowGone "$menu"
+    waitUntil "the About panel" findNewWindow
+    local panel=$found
+    screenshot about
+    focusWindow "$panel"
+    xdotool key Return
+    waitUntil "the About panel to close" windowGone "$panel"
+}
 
 # --- checks ----------------------------------------------------------------
 
@@ -397,12 +460,20 @@ windowShown "$mainWindow" || fail "the main window is gone after the refusal"
 
 say "close the window"
 closeWindow
-waitUntil "Quillstone to end after its window closed" programEnded
-status=0
-wait "$programPid" || status=$?
-programPid=""
-checkNoSanitizerReport
-[ "$status" = 0 ] || fail "Quillstone exited with status $status"
+expectCleanExit "its window closed"
+
+say "start again: the menus, About, and Ctrl+Q"
+startProgram
+walkTheMenus
+showAbout
+focusWindow "$mainWindow"
+xdotool key ctrl+q
+expectCleanExit "Ctrl+Q"
+
+say "start again and end by the termination signal"
+startProgram
+kill -TERM "$programPid"
+expectCleanExit "SIGTERM"
 if [ -n "${E2E_SCREENSHOTS:-}" ]; then
     say "passed; screenshots in $shots"
 else
