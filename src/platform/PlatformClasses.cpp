@@ -2,8 +2,12 @@
 
 #include "NSApplication.h"
 #include "NSImage.h"
+#include "NSMenu.h"
+#include "NSMenuItem.h"
 #include "NSObject.h"
 #include "NSString.h"
+#include "NSTableView.h"
+#include "NSWindow.h"
 #include "NSWorkspace.h"
 
 namespace objc {
@@ -14,6 +18,10 @@ void LoadPlatformClasses() {
     NSWorkspace::ClassObject();
     NSImage::ClassObject();
     NSApplication::ClassObject();
+    NSMenu::ClassObject();
+    NSMenuItem::ClassObject();
+    NSTableView::ClassObject();
+    NSWindow::ClassObject();
 }
 
 } // namespace objc

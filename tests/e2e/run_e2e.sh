@@ -4,7 +4,9 @@
 # saves the report through the save dialog, has a badly named bundle refused,
 # and closes the window. The saved report is checked byte for byte. Then,
 # on a new start, opens the menus of the menu bar and the About panel, and
-# quits with Ctrl+Q; a third start ends by the termination signal.
+# quits with Ctrl+Q; a third start ends by the termination signal. The last
+# start, under a window manager (openbox), uses the Window menu's Zoom, Bring
+# All to Front and Minimize and closes the window with Ctrl+W.
 #
 # Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
@@ -38,7 +40,7 @@ AAAAAAB4H0BeYJBXOOQlFnmNR15kkle55GU2fZ1PXmiUVzr1pVZ5rVdfbJZXu/Xldn29X77goF/x
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillstone-e2e.XXXXXX")
 shots=${E2E_SCREENSHOTS:-$work/screens}
 mkdir -p "$shots"
-xvfbPid="" programPid="" sourcePid="" mainWindow="" found="" keepWork=0
+xvfbPid="" wmPid="" programPid="" sourcePid="" mainWindow="" found="" keepWork=0
 export LC_ALL=C # the X tools complain about locales that are not installed
 
 say() { printf '[e2e %3ss] %s\n' "$SECONDS" "$*"; }
@@ -97,6 +99,7 @@ stopProcess() { # pid
 cleanUp() {
     stopProcess "$sourcePid"
     stopProcess "$programPid"
+    stopProcess "$wmPid"
     stopProcess "$xvfbPid"
     if [ "$keepWork" = 0 ]; then rm -rf "$work"; fi
 }
@@ -344,14 +347,45 @@ expectCleanExit() { # how it was ended
     [ "$status" = 0 ] || fail "Quillstone exited with status $status after $1"
 }
 
-# The menu bar stands above the content, along the window's top edge.
+# The menu bar runs along the window's top edge, above the content.
 menuBarPoint() { # x
-    local geometry left top height
+    local geometry left top
     geometry=$(xwininfo -id "$mainWindow")
     left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
     top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
-    height=$(sed -n 's/.*Height: *//p' <<<"$geometry")
-    echo $((left + $1)) $((top + (height - contentHeight) / 2))
+    echo $((left + $1)) $((top + 8))
+}
+
+windowSize() { xwininfo -id "$1" | sed -n 's/.*\(Width\|Height\): *//p' | paste -sd x; }
+
+wmRunning() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Minimizing needs a window manager; openbox is a small one.
+startWindowManager() {
+    command -v openbox >/dev/null || { say "openbox is not installed: skipping the window menu"; return 1; }
+    "${session[@]}" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wmPid=$!
+    waitUntil "the window manager" wmRunning
+}
+
+iconic() { xprop -id "$mainWindow" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
+notIconic() { ! iconic; }
+sizeIs() { [ "$(windowSize "$mainWindow")" = "$1" ]; }
+sizeIsNot() { [ "$(windowSize "$mainWindow")" != "$1" ]; }
+
+# Window > the item that many items below the first: reached from the File
+# menu with the keyboard, the Window menu opens on its first item.
+chooseFromWindowMenu() { # steps
+    local x y menu keys=()
+    read -r x y <<<"$(menuBarPoint 12)"
+    xdotool mousemove "$x" "$y" click 1
+    waitUntil "the File menu" findNewWindow
+    menu=$found
+    xdotool key Right Right
+    waitUntil "the Window menu" windowGone "$menu"
+    waitUntil "the Window menu" findNewWindow
+    for ((i = 0; i < $1; i++)); do keys+=(Down); done
+    xdotool key "${keys[@]}" Return
 }
 
 popupLeft() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p'; }
@@ -474,6 +508,28 @@ say "start again and end by the termination signal"
 startProgram
 kill -TERM "$programPid"
 expectCleanExit "SIGTERM"
+
+if startWindowManager; then
+    say "under a window manager: Zoom, Bring All to Front, Minimize, Ctrl+W"
+    startProgram
+    focusWindow "$mainWindow"
+    size=$(windowSize "$mainWindow")
+    chooseFromWindowMenu 1
+    waitUntil "the window to zoom" sizeIsNot "$size"
+    screenshot zoomed
+    chooseFromWindowMenu 1
+    waitUntil "the window to come back to $size" sizeIs "$size"
+    chooseFromWindowMenu 2
+    windowShown "$mainWindow" || fail "the window is gone after Bring All to Front"
+    focusWindow "$mainWindow"
+    xdotool key ctrl+m
+    waitUntil "the window to minimize" iconic
+    xdotool windowactivate "$mainWindow"
+    waitUntil "the window to come back" notIconic
+    focusWindow "$mainWindow"
+    xdotool key ctrl+w
+    expectCleanExit "Ctrl+W"
+fi
 if [ -n "${E2E_SCREENSHOTS:-}" ]; then
     say "passed; screenshots in $shots"
 else

@@ -1,3 +1,4 @@
+#include "ShellTestCase.h"
 #include "shell/App.h"
 #include "shell/CocoaMenu.h"
 #include "shell/MainMenuBar.h"
@@ -62,32 +63,10 @@ const Row rows[] = {
     {"", "HelpMenu", type<MenuItem>(), "Help", "", "", true},
 };
 
-class MenuBarTest : public ::testing::Test {
+class MenuBarTest : public ShellTestCase {
 protected:
-    // The program's start-up up to the main window, and the application's Open event.
-    static void SetUpTestSuite() {
-        _InitFileTypes();
-        _NewAppInstance();
-        _ApplicationAddMenuHandlers();
-        App::Accessor()->Event_Open();
-    }
-
-    void TearDown() override {
-        if (const auto window = Window::FindOpen<Window1>())
-            window->Close();
-        QApplication::closeAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::sendPostedEvents();
-    }
-
     static std::shared_ptr<MenuBar> bar() { return App::Accessor()->MenuBar(); }
     static std::shared_ptr<MenuItem> item(const char* name) { return bar()->_Lookup(name); }
-
-    static std::shared_ptr<Window1> openWindow() {
-        auto window = Window1::Accessor();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window->NativeWidget()));
-        return window;
-    }
 
     // Opens the menu of the window's bar as the user does, then closes it again.
     static void openMenu(Window& window, const char* name) {
@@ -190,8 +169,6 @@ TEST_F(MenuBarTest, OpeningAMenuEnablesTheItemsFromTheFrontWindow) {
 
 TEST_F(MenuBarTest, AKeyEquivalentEnablesTheMenusFirst) {
     const auto window = openWindow();
-    window->NativeWidget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window->NativeWidget()));
     WindowBringAlltoFront()->Enabled(false);
     QTest::keyClick(window->ListBox1()->NativeWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(WindowBringAlltoFront()->Enabled());
