@@ -57,59 +57,59 @@
     </message>
     <message id="LocalizedMenu.kFile">
         <source>File</source>
-        <translation type="vanished">ファイル</translation>
+        <translation>ファイル</translation>
     </message>
     <message id="LocalizedMenu.kFileClose">
         <source>Close</source>
-        <translation type="vanished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message id="LocalizedMenu.kEdit">
         <source>Edit</source>
-        <translation type="vanished">編集</translation>
+        <translation>編集</translation>
     </message>
     <message id="LocalizedMenu.kCut">
         <source>Cut</source>
-        <translation type="vanished">カット</translation>
+        <translation>カット</translation>
     </message>
     <message id="LocalizedMenu.kCopy">
         <source>Copy</source>
-        <translation type="vanished">コピー</translation>
+        <translation>コピー</translation>
     </message>
     <message id="LocalizedMenu.kPaste">
         <source>Paste</source>
-        <translation type="vanished">ペースト</translation>
+        <translation>ペースト</translation>
     </message>
     <message id="LocalizedMenu.kDelete">
         <source>Delete</source>
-        <translation type="vanished">削除</translation>
+        <translation>削除</translation>
     </message>
     <message id="LocalizedMenu.kSelectAll">
         <source>Select All</source>
-        <translation type="vanished">すべてを選択</translation>
+        <translation>すべてを選択</translation>
     </message>
     <message id="LocalizedMenu.kWindow">
         <source>Window</source>
-        <translation type="vanished">ウインドウ</translation>
+        <translation>ウインドウ</translation>
     </message>
     <message id="LocalizedMenu.kMinimize">
         <source>Minimize</source>
-        <translation type="vanished">しまう</translation>
+        <translation>しまう</translation>
     </message>
     <message id="LocalizedMenu.kZoom">
         <source>Zoom</source>
-        <translation type="vanished">拡大/縮小</translation>
+        <translation>拡大/縮小</translation>
     </message>
     <message id="LocalizedMenu.kBringAllToFront">
         <source>Bring All to Front</source>
-        <translation type="vanished">すべてを手前に移動</translation>
+        <translation>すべてを手前に移動</translation>
     </message>
     <message id="LocalizedMenu.kHelp">
         <source>Help</source>
-        <translation type="vanished">ヘルプ</translation>
+        <translation>ヘルプ</translation>
     </message>
     <message id="LocalizedMenu.kLang">
         <source>en</source>
-        <translation type="vanished">ja</translation>
+        <translation>ja</translation>
     </message>
 </context>
 </TS>

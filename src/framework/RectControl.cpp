@@ -105,7 +105,7 @@ void RectControl::InitialParent(const String& value) {
     if (!window_)
         return;
     QWidget* parent =
-        value.empty() ? window_->NativeWidget() : window_->ControlByName(value)->NativeWidget();
+        value.empty() ? window_->contentWidget() : window_->ControlByName(value)->NativeWidget();
     QWidget* widget = NativeWidget();
     widget->setParent(parent);
     widget->setVisible(visible_);
@@ -150,7 +150,7 @@ void RectControl::raiseEvent(const std::function<void()>& handler) {
 void RectControl::attach(Window& window) {
     window_ = &window;
     QWidget* widget = NativeWidget();
-    widget->setParent(window.NativeWidget());
+    widget->setParent(window.contentWidget());
     widget->setVisible(visible_);
     geometryChanged();
 }
@@ -191,8 +191,8 @@ void RectControl::place() {
     QWidget* widget = NativeWidget();
     QWidget* parent = widget->parentWidget();
     QPoint origin;
-    if (window_ && parent && parent != window_->NativeWidget())
-        origin = parent->mapTo(window_->NativeWidget(), QPoint(0, 0));
+    if (window_ && parent && parent != window_->contentWidget())
+        origin = parent->mapTo(window_->contentWidget(), QPoint(0, 0));
     widget->setGeometry(toPixels(left_) - origin.x(), toPixels(top_) - origin.y(), toPixels(width_),
                         toPixels(height_));
 }

@@ -1,18 +1,78 @@
 #include "Runtime.h"
 
+#include "Application.h"
+#include "Exceptions.h"
 #include "Window.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cxxabi.h>
 #include <memory>
+#include <sys/socket.h>
 #include <typeinfo>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
+// SIGTERM, as the desktop sends it when the user logs out, ends the event
+// loop the way Quit does, so every window still closes through its Close
+// handler. The signal handler only writes a byte; the loop reads it.
+class TerminationWatch {
+public:
+    TerminationWatch() {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets_) != 0)
+            throw RuntimeException("Cannot watch for the termination signal.");
+        writeEnd = sockets_[0];
+        notifier_ = std::make_unique<QSocketNotifier>(sockets_[1], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
+            char received = 0;
+            if (::read(sockets_[1], &received, 1) == 1)
+                RuntimeQuit();
+        });
+        struct sigaction action {};
+        action.sa_handler = &TerminationWatch::signalled;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGTERM, &action, &previous_);
+    }
+
+    ~TerminationWatch() {
+        ::sigaction(SIGTERM, &previous_, nullptr);
+        writeEnd = -1;
+        notifier_.reset();
+        ::close(sockets_[0]);
+        ::close(sockets_[1]);
+    }
+
+    TerminationWatch(const TerminationWatch&) = delete;
+    TerminationWatch& operator=(const TerminationWatch&) = delete;
+
+private:
+    static void signalled(int) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
+    }
+
+    static inline volatile std::sig_atomic_t writeEnd = -1;
+    int sockets_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    struct sigaction previous_ {};
+};
+
 std::unique_ptr<QApplication> application;
+std::unique_ptr<TerminationWatch> terminationWatch;
+std::shared_ptr<Application> appObject;
 std::exception_ptr lateStartupFailure;
+bool loopRunning = false;
 int exitStatus = 0;
+
+std::vector<std::function<void()>>& moduleStates() {
+    static std::vector<std::function<void()>> resets;
+    return resets;
+}
 
 std::string className(const std::type_info& type) {
     int status = 0;
@@ -37,10 +97,47 @@ void closeOpenWindows() {
     QCoreApplication::sendPostedEvents();
 }
 
+// Panels of the platform that are still open (an About panel) close with the
+// application; those that delete themselves on closing go now, while Qt runs.
+void closeRemainingPanels() {
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace
 
 void RuntimeInit(int& argc, char** argv) {
     application = std::make_unique<QApplication>(argc, argv);
+    // The application object's AutoQuit decides when closing windows ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    terminationWatch = std::make_unique<TerminationWatch>();
+}
+
+RuntimeModuleState::RuntimeModuleState(std::function<void()> reset) {
+    moduleStates().push_back(std::move(reset));
+}
+
+void RuntimePerformInitializers() {
+    for (const auto& reset : moduleStates())
+        reset();
+}
+
+void RuntimePerformFinalizers() {
+    for (auto reset = moduleStates().rbegin(); reset != moduleStates().rend(); ++reset)
+        (*reset)();
+    appObject.reset();
+}
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+    if (!app)
+        throw NilObjectException();
+    if (appObject)
+        throw RuntimeException("An application object is registered already.");
+    appObject = std::move(app);
+}
+
+std::shared_ptr<Application> RuntimeAppObject() {
+    return appObject;
 }
 
 void RunFrameworkInitialization(std::function<void()> lateStartup) {
@@ -48,6 +145,8 @@ void RunFrameworkInitialization(std::function<void()> lateStartup) {
         application.get(),
         [lateStartup = std::move(lateStartup)] {
             try {
+                if (appObject)
+                    appObject->raiseOpen();
                 lateStartup();
             } catch (...) {
                 lateStartupFailure = std::current_exception();
@@ -58,14 +157,24 @@ void RunFrameworkInitialization(std::function<void()> lateStartup) {
 }
 
 void RuntimeRun() {
+    loopRunning = true;
     exitStatus = QApplication::exec();
+    loopRunning = false;
     closeOpenWindows();
+    closeRemainingPanels();
     if (lateStartupFailure)
         std::rethrow_exception(std::exchange(lateStartupFailure, nullptr));
 }
 
+void RuntimeQuit() {
+    // Outside the loop exit() would make the next nested loop (a dialog) end at once.
+    if (loopRunning)
+        QCoreApplication::exit(0);
+}
+
 int RuntimeExit() {
     QCoreApplication::sendPostedEvents();
+    terminationWatch.reset();
     application.reset();
     return exitStatus;
 }
@@ -78,7 +187,8 @@ void RuntimeUnhandledException(std::exception_ptr error) {
                                         "The application must shut down.")
                              .arg(QString::fromStdString(exceptionClassName(error)));
     QMessageBox::critical(nullptr, QApplication::applicationName(), text);
-    QCoreApplication::exit(1);
+    if (loopRunning)
+        QCoreApplication::exit(1);
 }
 
 void RuntimeDispatch(const std::function<void()>& handler) {

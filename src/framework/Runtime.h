@@ -2,20 +2,52 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
+
+class Application;
 
 // The application's run, in the order main calls it:
-//   RuntimeInit(argc, argv); RunFrameworkInitialization(lateStartup); RuntimeRun(); RuntimeExit();
+//   RuntimeInit(argc, argv); RuntimePerformInitializers(); ...;
+//   RunFrameworkInitialization(lateStartup); RuntimeRun(); RuntimePerformFinalizers();
+//   RuntimeExit();
 
-// Creates the application. `argc` must live until RuntimeExit.
+// Creates the application. `argc` must live until RuntimeExit. From here on
+// SIGTERM ends the event loop the way Quit does.
 void RuntimeInit(int& argc, char** argv);
 
-// Hands over the step that opens the first window; it runs as the event loop's
-// first work. An exception that leaves it ends the loop and leaves RuntimeRun.
+// Module-wide state of the program that holds framework objects (menus,
+// windows) registers how it takes its start value, so that it can be let go
+// while the framework still runs. A module keeps one such object for the
+// process's lifetime.
+class RuntimeModuleState {
+public:
+    explicit RuntimeModuleState(std::function<void()> reset);
+};
+
+// Gives every registered module state its start value.
+void RuntimePerformInitializers();
+// Gives every registered module state its start value again, letting go of
+// what it held, and lets go of the application object.
+void RuntimePerformFinalizers();
+
+// Makes `app` the application object, held until RuntimePerformFinalizers.
+// A second registration raises RuntimeException.
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app);
+// The registered application object, none before registration.
+std::shared_ptr<Application> RuntimeAppObject();
+
+// Hands over the step that opens the first window; it runs as the event
+// loop's first work, after the application object's Open event. An exception
+// that leaves either ends the loop and leaves RuntimeRun.
 void RunFrameworkInitialization(std::function<void()> lateStartup);
 
 // Runs the event loop until the application quits, then closes the windows
 // still open (each raises its Close event).
 void RuntimeRun();
+
+// Ends the event loop that RuntimeRun runs, with exit status 0; nothing when
+// no such loop runs.
+void RuntimeQuit();
 
 // Ends the application and gives the exit status.
 int RuntimeExit();

@@ -126,6 +126,13 @@ String ReplaceLineEndings(String text, std::string_view lineEnd) {
     return result;
 }
 
+String Replace(String text, std::string_view oldText, std::string_view newText) {
+    const std::size_t found = oldText.empty() ? String::npos : text.find(oldText);
+    if (found != String::npos)
+        text.replace(found, oldText.size(), newText);
+    return text;
+}
+
 std::vector<String> Split(std::string_view text, std::string_view separator) {
     std::vector<String> fields;
     if (separator.empty()) {

@@ -24,6 +24,9 @@ String Trim(String text);
 // Every CR LF, lone CR and lone LF becomes `lineEnd`.
 // A text that needs no change comes back as it was, without a copy.
 String ReplaceLineEndings(String text, std::string_view lineEnd);
+// `text` with the first occurrence of `oldText` replaced by `newText`; an
+// empty `oldText` occurs nowhere.
+String Replace(String text, std::string_view oldText, std::string_view newText);
 // Splits at every occurrence of `separator`; an empty text gives one empty field.
 std::vector<String> Split(std::string_view text, std::string_view separator);
 

@@ -1,10 +1,14 @@
 #include "Window.h"
 
+#include "Application.h"
 #include "Colour_p.h"
+#include "MenuBar.h"
 #include "RectControl.h"
+#include "Runtime.h"
 #include "WindowImpl.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <algorithm>
 
 namespace {
@@ -66,6 +70,8 @@ const DesignSetters<Window>& windowSetters() {
 
 Window::Window() : widget_(std::make_unique<WindowImpl>(*this)) {
     applyFlags();
+    if (const auto app = RuntimeAppObject())
+        showMenuBar(app->MenuBar().get());
     applySizeLimits();
 }
 
@@ -116,6 +122,8 @@ void Window::withdraw() {
     QMetaObject::invokeMethod(
         qApp, [held = std::move(*found)] {}, Qt::QueuedConnection);
     openWindows().erase(found);
+    if (const auto app = RuntimeAppObject(); app && app->AutoQuit() && openWindows().empty())
+        RuntimeQuit();
 }
 
 std::int64_t Window::Width() const {
@@ -127,7 +135,7 @@ void Window::Width(std::int64_t value) {
 }
 
 std::int64_t Window::Height() const {
-    return widget_->height();
+    return widget_->height() - widget_->menuBarHeight();
 }
 
 void Window::Height(std::int64_t value) {
@@ -143,7 +151,7 @@ void Window::Left(std::int64_t value) {
 }
 
 std::int64_t Window::Top() const {
-    return widget_->geometry().y();
+    return widget_->geometry().y() + widget_->menuBarHeight();
 }
 
 void Window::Top(std::int64_t value) {
@@ -180,7 +188,7 @@ void Window::Bounds(const Rect& value) {
     const std::int64_t width = truncated(std::max(value.Width, static_cast<double>(minWidth_)));
     const std::int64_t height = truncated(std::max(value.Height, static_cast<double>(minHeight_)));
     const QRect frame = widget_->frameGeometry();
-    const QRect content = widget_->geometry();
+    const QRect content = widget_->geometry().adjusted(0, widget_->menuBarHeight(), 0, 0);
     const QMargins margins(content.left() - frame.left(), content.top() - frame.top(),
                            frame.right() - content.right(), frame.bottom() - content.bottom());
     setContentGeometry(truncated(value.Left) + margins.left(), truncated(value.Top) + margins.top(),
@@ -238,9 +246,7 @@ void Window::BackgroundColor(Colour value) {
 }
 
 void* Window::Handle() const {
-    if (!handle_ && handleMaker())
-        handle_ = handleMaker()(*widget_);
-    return handle_.get();
+    return handleMaker() ? handleMaker()(*widget_) : nullptr;
 }
 
 void Window::MakeHandlesWith(HandleMaker maker) {
@@ -249,6 +255,22 @@ void Window::MakeHandlesWith(HandleMaker maker) {
 
 QWidget* Window::NativeWidget() const {
     return widget_.get();
+}
+
+QWidget* Window::contentWidget() const {
+    return &widget_->content();
+}
+
+void Window::showMenuBar(MenuBar* bar) {
+    const std::int64_t width = Width();
+    const std::int64_t height = Height();
+    widget_->setMenuBar(bar ? bar->NewNativeBar() : nullptr);
+    applySizeLimits();
+    resizeContent(width, height);
+}
+
+QSize Window::frameSize(std::int64_t width, std::int64_t height) const {
+    return {toSize(width), toSize(toSize(height) + std::int64_t{widget_->menuBarHeight()})};
 }
 
 void Window::ApplyDesign(const DesignRecord& record) {
@@ -299,16 +321,18 @@ void Window::resizeContent(std::int64_t width, std::int64_t height) {
     const QSize size = QSize(toSize(width), toSize(height))
                            .boundedTo(QSize(toSize(maxWidth_), toSize(maxHeight_)))
                            .expandedTo(QSize(toSize(minWidth_), toSize(minHeight_)));
+    const QSize frame = frameSize(size.width(), size.height());
     if (!resizeable_)
-        widget_->setFixedSize(size);
-    widget_->resize(size);
+        widget_->setFixedSize(frame);
+    widget_->resize(frame);
     layoutControls();
 }
 
 void Window::setContentGeometry(std::int64_t left, std::int64_t top, std::int64_t width,
                                 std::int64_t height) {
     resizeContent(width, height);
-    widget_->setGeometry(QRect(QPoint(toCoordinate(left), toCoordinate(top)), widget_->size()));
+    const QPoint origin(toCoordinate(left), toCoordinate(top - widget_->menuBarHeight()));
+    widget_->setGeometry(QRect(origin, widget_->size()));
 }
 
 void Window::applyFlags() {
@@ -327,8 +351,8 @@ void Window::applyFlags() {
 
 void Window::applySizeLimits() {
     if (resizeable_) {
-        widget_->setMinimumSize(toSize(minWidth_), toSize(minHeight_));
-        widget_->setMaximumSize(toSize(maxWidth_), toSize(maxHeight_));
+        widget_->setMinimumSize(frameSize(minWidth_, minHeight_));
+        widget_->setMaximumSize(frameSize(maxWidth_, maxHeight_));
     } else {
         widget_->setFixedSize(widget_->size());
     }
@@ -347,7 +371,7 @@ void Window::applyBackground() {
 // controls right after the container itself.
 void Window::applyTabOrder() {
     std::vector<QWidget*> chain;
-    appendInTabOrder(widget_.get(), chain);
+    appendInTabOrder(contentWidget(), chain);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

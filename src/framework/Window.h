@@ -12,6 +12,8 @@
 #include <type_traits>
 #include <vector>
 
+class MenuBar;
+class QSize;
 class QWidget;
 class RectControl;
 class WindowImpl;
@@ -80,14 +82,14 @@ public:
     Colour BackgroundColor() const { return backgroundColor_; }
     void BackgroundColor(Colour value);
 
-    // The window's native object, which the platform layer makes for the
-    // window's widget when it is first asked for; none when no platform layer
-    // has said how.
+    // The window's native object, which the platform layer finds for the
+    // window's widget (menu bar included); none when no platform layer has
+    // said how.
     void* Handle() const;
     QWidget* NativeWidget() const;
-    // For the platform layer: how a window's native object is made. The
-    // window holds the object from its first Handle until the window goes.
-    using HandleMaker = std::function<std::shared_ptr<void>(QWidget& widget)>;
+    // For the platform layer: how a window's native object is found. The
+    // platform keeps the object alive as long as the widget.
+    using HandleMaker = std::function<void*(QWidget& widget)>;
     static void MakeHandlesWith(HandleMaker maker);
 
     void ApplyDesign(const DesignRecord& record);
@@ -130,8 +132,16 @@ protected:
     virtual void Event_Close() {}
 
 private:
+    friend class Application;
     friend class WindowImpl;
     friend class RectControl;
+
+    // Where the controls live: the window below its menu bar.
+    QWidget* contentWidget() const;
+    // Shows `bar` at the top of the window, keeping the content's size; none removes it.
+    void showMenuBar(MenuBar* bar);
+    // The native window's size for a content of that size.
+    QSize frameSize(std::int64_t width, std::int64_t height) const;
 
     void adopt(RectControl& control);
     void resizeContent(std::int64_t width, std::int64_t height);
@@ -149,7 +159,6 @@ private:
 
     std::unique_ptr<WindowImpl> widget_;
     // Declared after the widget, so that it goes first.
-    mutable std::shared_ptr<void> handle_;
     std::vector<std::shared_ptr<RectControl>> controls_;
     std::int64_t minWidth_ = 64;
     std::int64_t minHeight_ = 64;

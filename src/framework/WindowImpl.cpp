@@ -5,10 +5,21 @@
 
 #include <QCloseEvent>
 
-WindowImpl::WindowImpl(Window& owner) : owner_(owner) {}
+WindowImpl::WindowImpl(Window& owner) : owner_(owner), content_(new QWidget) {
+    setCentralWidget(content_);
+}
+
+int WindowImpl::menuBarHeight() const {
+    const QWidget* bar = menuWidget();
+    if (!bar || bar->isHidden())
+        return 0;
+    // As Qt's layout measures it when it places the bar.
+    const int height = bar->heightForWidth(std::max(width(), bar->minimumWidth()));
+    return height >= 0 ? height : bar->sizeHint().height();
+}
 
 void WindowImpl::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QMainWindow::resizeEvent(event);
     owner_.layoutControls();
 }
 
@@ -18,7 +29,7 @@ void WindowImpl::closeEvent(QCloseEvent* event) {
 }
 
 void WindowImpl::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
+    QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         owner_.activated();
 }

@@ -1,15 +1,22 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 class Window;
 
-// The native side of a Window: passes resizing, closing and activation on to it.
-class WindowImpl : public QWidget {
+// The native side of a Window: a main window whose central widget holds the
+// controls, below the application's menu bar. Passes resizing, closing and
+// activation on to the Window.
+class WindowImpl : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit WindowImpl(Window& owner);
+
+    QWidget& content() const { return *content_; }
+    // The height the menu bar takes at the top of the window; 0 without one,
+    // and when the desktop shows the menus in a global menu instead.
+    int menuBarHeight() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -18,4 +25,5 @@ protected:
 
 private:
     Window& owner_;
+    QWidget* content_;
 };

@@ -1,27 +1,33 @@
 #pragma once
 
-#include "NSObject.h"
+#include "NSResponder.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <QRect>
 
 class NSScreen;
 
-// A framework window as AppKit code sees it: every Window's Handle is one,
-// made when the handle is first asked for.
+// A window: every framework Window's Handle is the responder of its widget.
 // Class messages: setAllowsAutomaticWindowTabbing: (void), given a BOOL:
 // nothing, for windows here never open as tabs of one another.
 // Messages: screen (NSScreen*): the screen that shows the largest part of the
 // window's frame; none when no screen shows any of it.
-class NSWindow : public NSObject {
+// Messages, each given a sender: performClose: (void) closes the window as
+// its close button does; performMiniaturize: (void) minimizes it;
+// performZoom: (void) toggles between the window's own frame and the largest
+// its screen's available area and its maximum size allow.
+// validateMenuItem: (BOOL), given an NSMenuItem or none: for performClose:,
+// whether the window has a close button; for performMiniaturize:, a minimize
+// button; for performZoom:, whether it is resizable; YES for any other action.
+class NSWindow : public NSResponder {
 public:
     static Class ClassObject();
 
-    explicit NSWindow(QWidget& widget) : NSObject(ClassObject()), widget_(&widget) {}
+    explicit NSWindow(QWidget* widget) : NSResponder(ClassObject(), widget) {}
 
 private:
     NSScreen* screen() const;
+    void zoom();
 
-    // None once the window is gone, while someone still holds its object.
-    const QPointer<QWidget> widget_;
+    // The frame to return to; empty while the window is not zoomed.
+    QRect unzoomed_;
 };

@@ -5,7 +5,11 @@
 # moves, resizes and closes the window. The saved report is checked byte for
 # byte. Then it starts the program again, several times, to see the window
 # come back where it was closed, fitted into the screen, or at its designed
-# place when the preference file is of no use or Alt and Ctrl are held.
+# place when the preference file is of no use or Alt and Ctrl are held. A
+# further start opens the menus of the menu bar and the About panel, and
+# quits with Ctrl+Q; the next ends by the termination signal. The last start,
+# under a window manager (openbox), uses the Window menu's Zoom, Bring All to
+# Front and Minimize and closes the window with Ctrl+W.
 #
 # Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
@@ -18,7 +22,9 @@ done
 program=$(readlink -f "$1") dragSource=$(readlink -f "$2") wmDelete=$(readlink -f "$3")
 readonly program dragSource wmDelete
 
-# Where the controls stand, in the main window's coordinates.
+# Where the controls stand, in the coordinates of the window's content, which
+# is as high as designed; the menu bar stands above it.
+readonly contentHeight=500
 readonly upperZone="185 65" lowerZone="185 167"
 readonly compareButton="139 242" saveButton="310 242"
 readonly waitLimit=20
@@ -37,7 +43,7 @@ AAAAAAB4H0BeYJBXOOQlFnmNR15kkle55GU2fZ1PXmiUVzr1pVZ5rVdfbJZXu/Xldn29X77goF/x
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillstone-e2e.XXXXXX")
 shots=${E2E_SCREENSHOTS:-$work/screens}
 mkdir -p "$shots"
-xvfbPid="" programPid="" sourcePid="" keysPid="" mainWindow="" found="" keepWork=0
+xvfbPid="" wmPid="" programPid="" sourcePid="" keysPid="" mainWindow="" found="" keepWork=0
 export LC_ALL=C # the X tools complain about locales that are not installed
 
 say() { printf '[e2e %3ss] %s\n' "$SECONDS" "$*"; }
@@ -97,6 +103,7 @@ cleanUp() {
     releaseKeys
     stopProcess "$sourcePid"
     stopProcess "$programPid"
+    stopProcess "$wmPid"
     stopProcess "$xvfbPid"
     if [ "$keepWork" = 0 ]; then rm -rf "$work"; fi
 }
@@ -142,14 +149,15 @@ focusWindow() { # window
     waitUntil "the keyboard focus on window $1" hasFocus "$1"
 }
 
-# A point of the main window ("x y" in its coordinates) on the screen.
+# A point of the main window's content ("x y" in its coordinates) on the screen.
 screenPoint() { # "x y"
-    local x y geometry left top
+    local x y geometry left top height
     read -r x y <<<"$1"
     geometry=$(xwininfo -id "$mainWindow")
     left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
     top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
-    echo $((left + x)) $((top + y))
+    height=$(sed -n 's/.*Height: *//p' <<<"$geometry")
+    echo $((left + x)) $((top + height - contentHeight + y))
 }
 
 # --- the user's world ------------------------------------------------------
@@ -301,8 +309,8 @@ dragOnto() { # zone-point bundle-path
 
 clickButton() { # "x y"
     local x y
-    read -r x y <<<"$1"
-    xdotool mousemove --window "$mainWindow" "$x" "$y" click 1
+    read -r x y <<<"$(screenPoint "$1")"
+    xdotool mousemove "$x" "$y" click 1
 }
 
 answerAlert() {
@@ -333,26 +341,36 @@ closeWindow() {
 
 programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
 
-# Closes the main window and awaits the program's clean end.
-closeAndAwaitEnd() {
-    closeWindow
-    waitUntil "Quillstone to end after its window closed" programEnded
+# Waits for the program to end and checks that it ended well.
+expectCleanExit() { # how it was ended
+    waitUntil "Quillstone to end after $1" programEnded
     local status=0
     wait "$programPid" || status=$?
     programPid=""
     checkNoSanitizerReport
-    [ "$status" = 0 ] || fail "Quillstone exited with status $status"
+    [ "$status" = 0 ] || fail "Quillstone exited with status $status after $1"
 }
 
-# The main window's content on the screen: "left top width height".
+# Closes the main window and awaits the program's clean end.
+closeAndAwaitEnd() {
+    closeWindow
+    expectCleanExit "its window closed"
+}
+
+# The main window on the screen, menu bar included: "left top width height".
 windowGeometry() {
     xwininfo -id "$mainWindow" | awk '/Absolute upper-left X/ { x = $4 }
         /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } /Height:/ { h = $2 }
         END { print x, y, w, h }'
 }
 hasGeometry() { [ "$(windowGeometry)" = "$1" ]; }
-expectGeometry() { # "left top width height"
-    pollFor "$waitLimit" hasGeometry "$1" || fail "the window is at $(windowGeometry), not at $1"
+# Waits for the window whose content has these bounds: the menu bar stands
+# above the content, so the window reaches menuBarHeight higher.
+expectGeometry() { # content "left top width height"
+    local want
+    read -r left top width height <<<"$1"
+    want="$left $((top - menuBarHeight)) $width $((height + menuBarHeight))"
+    pollFor "$waitLimit" hasGeometry "$want" || fail "the window is at $(windowGeometry), not at $want"
 }
 
 # Holds the keys down from a client of their own until releaseKeys: the X
@@ -368,6 +386,85 @@ releaseKeys() {
     kill "$(cat "$work/held")" 2>/dev/null || true
     wait "$keysPid" || true
     keysPid=""
+}
+
+# The menu bar runs along the window's top edge, above the content.
+menuBarPoint() { # x
+    local geometry left top
+    geometry=$(xwininfo -id "$mainWindow")
+    left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
+    top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
+    echo $((left + $1)) $((top + 8))
+}
+
+windowSize() { xwininfo -id "$1" | sed -n 's/.*\(Width\|Height\): *//p' | paste -sd x; }
+
+wmRunning() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Minimizing needs a window manager; openbox is a small one.
+startWindowManager() {
+    command -v openbox >/dev/null || { say "openbox is not installed: skipping the window menu"; return 1; }
+    "${session[@]}" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wmPid=$!
+    waitUntil "the window manager" wmRunning
+}
+
+iconic() { xprop -id "$mainWindow" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
+notIconic() { ! iconic; }
+sizeIs() { [ "$(windowSize "$mainWindow")" = "$1" ]; }
+sizeIsNot() { [ "$(windowSize "$mainWindow")" != "$1" ]; }
+
+# Window > the item that many items below the first: reached from the File
+# menu with the keyboard, the Window menu opens on its first item.
+chooseFromWindowMenu() { # steps
+    local x y menu keys=()
+    read -r x y <<<"$(menuBarPoint 12)"
+    xdotool mousemove "$x" "$y" click 1
+    waitUntil "the File menu" findNewWindow
+    menu=$found
+    xdotool key Right Right
+    waitUntil "the Window menu" windowGone "$menu"
+    waitUntil "the Window menu" findNewWindow
+    for ((i = 0; i < $1; i++)); do keys+=(Down); done
+    xdotool key "${keys[@]}" Return
+}
+
+popupLeft() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p'; }
+
+# Opens the first menu with a click and walks right through the others: the
+# File, Edit and Window menus each drop down further right than the one
+# before; the Help menu, which has no items, drops nothing.
+walkTheMenus() {
+    local x y menu left=-1 name
+    read -r x y <<<"$(menuBarPoint 12)"
+    xdotool mousemove "$x" "$y" click 1
+    for name in File Edit Window; do
+        waitUntil "the $name menu" findNewWindow
+        menu=$found
+        (($(popupLeft "$menu") > left)) || fail "the $name menu opened left of the one before"
+        left=$(popupLeft "$menu")
+        screenshot "menu-$name"
+        xdotool key Right
+        waitUntil "the $name menu to close" windowGone "$menu"
+    done
+    xdotool key Escape
+}
+
+# File > About: the second item of the File menu.
+showAbout() {
+    local x y
+    read -r x y <<<"$(menuBarPoint 12)"
+    xdotool mousemove "$x" "$y" click 1
+    waitUntil "the File menu" findNewWindow
+    local menu=$found
+    xdotool key Down Down Return
+    waitUntil "the File menu to close" windowGone "$menu"
+    waitUntil "the About panel" findNewWindow
+    local panel=$found
+    screenshot about
+    focusWindow "$panel"
+    xdotool key Return
+    waitUntil "the About panel to close" windowGone "$panel"
 }
 
 # --- checks ----------------------------------------------------------------
@@ -446,8 +543,12 @@ kill -0 "$programPid" 2>/dev/null || fail "Quillstone ended after the refusal"
 windowShown "$mainWindow" || fail "the main window is gone after the refusal"
 
 say "move and resize the window, then close it"
+# The window opened at its designed content size, 500 high, below its menu bar.
+menuBarHeight=$(($(windowGeometry | cut -d ' ' -f 4) - 500))
+((menuBarHeight > 0)) || fail "the window has no menu bar above its content"
 expectGeometry "10 50 370 500"
-xdotool windowsize "$mainWindow" 500 450 windowmove "$mainWindow" 200 150
+xdotool windowsize "$mainWindow" 500 $((450 + menuBarHeight)) \
+    windowmove "$mainWindow" 200 $((150 - menuBarHeight))
 expectGeometry "200 150 500 450"
 closeAndAwaitEnd
 [ "$(storedBounds)" = "200 150 500 450" ] || fail "stored $(storedBounds), not 200 150 500 450"
@@ -479,6 +580,41 @@ expectGeometry "10 50 370 500"
 [ ! -e "$prefsFile" ] || fail "the preference file is still there with Alt and Ctrl held"
 closeAndAwaitEnd
 [ "$(storedBounds)" = "10 50 370 500" ] || fail "stored $(storedBounds) after Alt and Ctrl"
+
+say "start again: the menus, About, and Ctrl+Q"
+startProgram
+walkTheMenus
+showAbout
+focusWindow "$mainWindow"
+xdotool key ctrl+q
+expectCleanExit "Ctrl+Q"
+
+say "start again and end by the termination signal"
+startProgram
+kill -TERM "$programPid"
+expectCleanExit "SIGTERM"
+
+if startWindowManager; then
+    say "under a window manager: Zoom, Bring All to Front, Minimize, Ctrl+W"
+    startProgram
+    focusWindow "$mainWindow"
+    size=$(windowSize "$mainWindow")
+    chooseFromWindowMenu 1
+    waitUntil "the window to zoom" sizeIsNot "$size"
+    screenshot zoomed
+    chooseFromWindowMenu 1
+    waitUntil "the window to come back to $size" sizeIs "$size"
+    chooseFromWindowMenu 2
+    windowShown "$mainWindow" || fail "the window is gone after Bring All to Front"
+    focusWindow "$mainWindow"
+    xdotool key ctrl+m
+    waitUntil "the window to minimize" iconic
+    xdotool windowactivate "$mainWindow"
+    waitUntil "the window to come back" notIconic
+    focusWindow "$mainWindow"
+    xdotool key ctrl+w
+    expectCleanExit "Ctrl+W"
+fi
 if [ -n "${E2E_SCREENSHOTS:-}" ]; then
     say "passed; screenshots in $shots"
 else

@@ -1,3 +1,5 @@
+#include "framework/Runtime.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,10 +23,13 @@ class FreshDataFolder : public ::testing::EmptyTestEventListener {
 } // namespace
 
 // Every test program runs its tests inside one QApplication, as the program
-// itself runs inside one.
+// itself runs inside one; what the tests left in module-wide state goes
+// while it still runs, as at the program's end.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshDataFolder);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    RuntimePerformFinalizers();
+    return status;
 }

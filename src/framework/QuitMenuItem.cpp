@@ -1,0 +1,7 @@
+#include "QuitMenuItem.h"
+
+#include "Runtime.h"
+
+void QuitMenuItem::defaultAction() {
+    RuntimeQuit();
+}

@@ -1,0 +1,174 @@
+// The program's road from start to end, each case in a process of its own,
+// as the program runs: this test program has its own main, which starts the
+// framework's runtime the way the program's main does, and no QApplication
+// of the shared test main.
+#include "ModalAnswer.h"
+#include "shell/App.h"
+#include "shell/Startup.h"
+#include "support/FileTypeGroup1.h"
+#include "window/Window1.h"
+
+#include "framework/Application.h"
+#include "framework/MenuBar.h"
+#include "framework/Runtime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+void say(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+// What a case saw on the way, told in one line once the road has ended.
+std::string road;
+
+// Runs `step` as the first work of the event loop, before anything start-up hands it.
+void atFirstEvent(std::function<void()> step) {
+    QMetaObject::invokeMethod(qApp, std::move(step), Qt::QueuedConnection);
+}
+
+// Runs `step` once, as soon as the main window is open.
+void onceTheWindowIsOpen(std::function<void(Window1&)> step) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step = std::move(step)] {
+        if (const auto window = Window::FindOpen<Window1>()) {
+            poll->deleteLater();
+            step(*window);
+        }
+    });
+    poll->start(5);
+}
+
+// Everything the program's main does once the runtime has started; the
+// process ends with the program's exit status.
+[[noreturn]] void runTheProgram() {
+    RuntimePerformInitializers();
+    try {
+        _Main();
+    } catch (...) {
+        road += "an exception left _Main; ";
+    }
+    say("seen: " + road + "end");
+    RuntimePerformFinalizers();
+    std::exit(RuntimeExit());
+}
+
+bool aboutPanelShown() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox*>(widget) && widget->isVisible())
+            return true;
+    return false;
+}
+
+// A window that counts its Close events.
+class CountingWindow : public Window {
+public:
+    static inline int closes = 0;
+
+protected:
+    void Event_Close() override { ++closes; }
+};
+
+void openCountingWindow() {
+    std::make_shared<CountingWindow>()->Constructor();
+}
+
+TEST(Startup, EverythingStandsBeforeTheFirstEventAndClosingTheWindowEndsTheProcess) {
+    EXPECT_EXIT(
+        {
+            atFirstEvent([] {
+                if (FileTypeGroup1::App() && App::Accessor()->MenuBar() &&
+                    Window::WindowCount() == 0)
+                    road += "file type, application object and menu bar, no window; ";
+                AppAbout()->NativeAction()->trigger();
+                if (aboutPanelShown())
+                    road += "About shows its panel; ";
+                QApplication::closeAllWindows();
+            });
+            onceTheWindowIsOpen([](Window1& window) {
+                road += "window open, About reads " + AppAbout()->Text() + "; ";
+                window.NativeWidget()->close();
+            });
+            runTheProgram();
+        },
+        ::testing::ExitedWithCode(0),
+        "seen: file type, application object and menu bar, no window; About shows its panel; "
+        "window open, About reads About test_startup; end");
+}
+
+TEST(Startup, AnExceptionDuringStartUpNeverReachesTheEventLoop) {
+    EXPECT_EXIT(
+        {
+            // A second application object cannot be registered: start-up fails there.
+            RuntimeRegisterAppObject(std::make_shared<Application>());
+            ModalAnswer answer;
+            static bool windowOpened = false;
+            onceTheWindowIsOpen([](Window1&) { windowOpened = true; });
+            RuntimePerformInitializers();
+            _Main();
+            for (const auto& seen : answer.dialogs())
+                say("told: " + seen.text.toStdString());
+            if (!windowOpened && Window::WindowCount() == 0)
+                say("no window opened");
+            RuntimePerformFinalizers();
+            std::exit(RuntimeExit());
+        },
+        ::testing::ExitedWithCode(1),
+        "told: An exception of class RuntimeException was not handled. The application must "
+        "shut down.\nno window opened\n");
+}
+
+// Quit, the termination signal and the close box each close a window through
+// its Close handler exactly once.
+TEST(Startup, EveryWayOutClosesAWindowOnce) {
+    const std::pair<const char*, std::function<void(Window1&)>> ways[] = {
+        {"Quit",
+         [](Window1&) {
+             App::Accessor()->MenuBar()->_Lookup("FileQuit")->NativeAction()->trigger();
+         }},
+        {"SIGTERM",
+         [](Window1&) {
+             std::raise(SIGTERM);
+         }},
+        {"close boxes",
+         [](Window1& main) {
+             Window::FindOpen<CountingWindow>()->NativeWidget()->close();
+             main.NativeWidget()->close();
+         }},
+    };
+    for (const auto& [name, leave] : ways) {
+        SCOPED_TRACE(name);
+        EXPECT_EXIT(
+            {
+                onceTheWindowIsOpen([leave](Window1& main) {
+                    openCountingWindow();
+                    leave(main);
+                });
+                RuntimePerformInitializers();
+                _Main();
+                say("closed " + std::to_string(CountingWindow::closes) + " time(s)");
+                RuntimePerformFinalizers();
+                std::exit(RuntimeExit());
+            },
+            ::testing::ExitedWithCode(0), "closed 1 time\\(s\\)\n");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ::testing::InitGoogleTest(&argc, argv);
+    RuntimeInit(argc, argv);
+    const int status = RUN_ALL_TESTS();
+    RuntimePerformFinalizers();
+    RuntimeExit();
+    return status;
+}
