@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "Runtime.h"
+#include "WidgetUnits_p.h"
 #include "Window.h"
 
 #include <QPointer>
@@ -10,10 +11,6 @@
 #include <cmath>
 
 namespace {
-
-int toPixels(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-}
 
 // On the Mac a point is one logical pixel, and control positions count logical
 // pixels too; so do font sizes here.
@@ -193,8 +190,9 @@ void RectControl::place() {
     QPoint origin;
     if (window_ && parent && parent != window_->contentWidget())
         origin = parent->mapTo(window_->contentWidget(), QPoint(0, 0));
-    widget->setGeometry(toPixels(left_) - origin.x(), toPixels(top_) - origin.y(), toPixels(width_),
-                        toPixels(height_));
+    widget->setGeometry(toWidgetCoordinate(left_) - origin.x(),
+                        toWidgetCoordinate(top_) - origin.y(), toWidgetCoordinate(width_),
+                        toWidgetCoordinate(height_));
 }
 
 void RectControl::applyFont() {

@@ -5,6 +5,7 @@
 #include "MenuBar.h"
 #include "RectControl.h"
 #include "Runtime.h"
+#include "WidgetUnits_p.h"
 #include "WindowImpl.h"
 
 #include <QApplication>
@@ -22,14 +23,6 @@ std::vector<std::shared_ptr<Window>>::iterator findOpen(const Window* window) {
     auto& windows = openWindows();
     return std::find_if(windows.begin(), windows.end(),
                         [window](const auto& open) { return open.get() == window; });
-}
-
-int toCoordinate(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-}
-
-int toSize(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
 }
 
 Window::HandleMaker& handleMaker() {
@@ -270,7 +263,8 @@ void Window::showMenuBar(MenuBar* bar) {
 }
 
 QSize Window::frameSize(std::int64_t width, std::int64_t height) const {
-    return {toSize(width), toSize(toSize(height) + std::int64_t{widget_->menuBarHeight()})};
+    return {toWidgetSize(width),
+            toWidgetSize(toWidgetSize(height) + std::int64_t{widget_->menuBarHeight()})};
 }
 
 void Window::ApplyDesign(const DesignRecord& record) {
@@ -318,9 +312,9 @@ void Window::adopt(RectControl& control) {
 }
 
 void Window::resizeContent(std::int64_t width, std::int64_t height) {
-    const QSize size = QSize(toSize(width), toSize(height))
-                           .boundedTo(QSize(toSize(maxWidth_), toSize(maxHeight_)))
-                           .expandedTo(QSize(toSize(minWidth_), toSize(minHeight_)));
+    const QSize size = QSize(toWidgetSize(width), toWidgetSize(height))
+                           .boundedTo(QSize(toWidgetSize(maxWidth_), toWidgetSize(maxHeight_)))
+                           .expandedTo(QSize(toWidgetSize(minWidth_), toWidgetSize(minHeight_)));
     const QSize frame = frameSize(size.width(), size.height());
     if (!resizeable_)
         widget_->setFixedSize(frame);
@@ -331,7 +325,8 @@ void Window::resizeContent(std::int64_t width, std::int64_t height) {
 void Window::setContentGeometry(std::int64_t left, std::int64_t top, std::int64_t width,
                                 std::int64_t height) {
     resizeContent(width, height);
-    const QPoint origin(toCoordinate(left), toCoordinate(top - widget_->menuBarHeight()));
+    const QPoint origin(toWidgetCoordinate(left),
+                        toWidgetCoordinate(top - widget_->menuBarHeight()));
     widget_->setGeometry(QRect(origin, widget_->size()));
 }
 
