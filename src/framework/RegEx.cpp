@@ -15,9 +15,9 @@ namespace {
 // 100,000-character lines.
 constexpr std::uint32_t kMatchLimit = 10'000'000;
 constexpr std::uint32_t kDepthLimit = 10'000'000;
-constexpr std::uint32_t kHeapLimitKiB = 512 * 1024;
-constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
-constexpr PCRE2_SIZE kJitStackMax = 64 * 1024 * 1024;
+constexpr std::uint32_t kHeapLimitKiB = 512U * 1024U;
+constexpr PCRE2_SIZE kJitStackStart = PCRE2_SIZE{32} * 1024;
+constexpr PCRE2_SIZE kJitStackMax = PCRE2_SIZE{64} * 1024 * 1024;
 
 String errorText(int code) {
     PCRE2_UCHAR buffer[256];
@@ -231,7 +231,7 @@ std::shared_ptr<RegExMatch> RegEx::Search(const String& target) {
     std::vector<RegExMatch::Group> groups;
     groups.reserve(static_cast<std::size_t>(regex.groupCount()));
     for (int number = 0; number < regex.groupCount(); ++number) {
-        const PCRE2_SIZE begin = range[2 * number];
+        const PCRE2_SIZE begin = range[std::size_t{2} * number];
         if (begin == PCRE2_UNSET)
             groups.push_back({-1, {}});
         else
@@ -260,7 +260,7 @@ String RegEx::Replace(const String& target) {
             result.append(piece.literal);
             if (piece.group < 0 || piece.group >= regex.groupCount())
                 continue;
-            const PCRE2_SIZE begin = range[2 * piece.group];
+            const PCRE2_SIZE begin = range[std::size_t{2} * piece.group];
             if (begin != PCRE2_UNSET)
                 result.append(subject.substr(begin, range[2 * piece.group + 1] - begin));
         }

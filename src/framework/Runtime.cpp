@@ -81,7 +81,7 @@ std::string className(const std::type_info& type) {
     return status == 0 ? std::string(readable.get()) : std::string(type.name());
 }
 
-std::string exceptionClassName(std::exception_ptr error) {
+std::string exceptionClassName(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& caught) {
@@ -179,7 +179,7 @@ int RuntimeExit() {
     return exitStatus;
 }
 
-void RuntimeUnhandledException(std::exception_ptr error) {
+void RuntimeUnhandledException(const std::exception_ptr& error) {
     exitStatus = 1;
     if (!qApp)
         return;

@@ -54,7 +54,7 @@ int RuntimeExit();
 
 // The reaction to an exception that nothing caught: tells the user and quits
 // with exit status 1.
-void RuntimeUnhandledException(std::exception_ptr error);
+void RuntimeUnhandledException(const std::exception_ptr& error);
 
 // Runs an event handler on behalf of the event loop. An exception must not
 // unwind through Qt, so one that escapes is reported once the loop is back in

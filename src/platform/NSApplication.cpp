@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QWidget>
-#include <ranges>
 
 namespace {
 
@@ -53,8 +52,8 @@ id targetFor(SEL action, id target) {
 // The windows keep their order among themselves: the frontmost is raised last.
 void arrangeInFront() {
     const auto& windows = Window::OpenWindows();
-    for (const auto& window : windows | std::views::reverse)
-        window->NativeWidget()->raise();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window)
+        (*window)->NativeWidget()->raise();
 }
 
 } // namespace

@@ -16,11 +16,11 @@
 namespace {
 
 // Real bundles stay far below these; anything larger is not worth the memory.
-constexpr qint64 largestPropertyList = 4 * 1024 * 1024;
-constexpr qint64 largestIconFile = 64 * 1024 * 1024;
+constexpr qint64 largestPropertyList = qint64{4} * 1024 * 1024;
+constexpr qint64 largestIconFile = qint64{64} * 1024 * 1024;
 constexpr int largestImageMegabytes = 16;
 constexpr int mostImages = 64;
-constexpr qint64 mostDecodedBytes = 128 * 1024 * 1024;
+constexpr qint64 mostDecodedBytes = qint64{128} * 1024 * 1024;
 constexpr int themeSides[] = {16, 32, 64, 128, 256, 512};
 
 using Bitmaps = std::vector<std::shared_ptr<Picture>>;
@@ -93,7 +93,7 @@ Bitmaps readIconFile(const QString& path) {
 }
 
 QIcon kindIcon(const QFileInfo& info) {
-    const QIcon icon = QFileIconProvider().icon(info);
+    QIcon icon = QFileIconProvider().icon(info);
     if (isApplicationBundle(info))
         return QIcon::fromTheme(QStringLiteral("application-x-executable"), icon);
     if (!icon.isNull())

@@ -40,7 +40,7 @@ std::shared_ptr<MenuItem> CocoaMenuItem::GetParentOf(const MenuItem* item) {
     // Every direct child of an entry is compared before any of its submenus is scanned.
     std::vector<std::shared_ptr<MenuItem>> stack{bar};
     while (!stack.empty()) {
-        const std::shared_ptr<MenuItem> entry = stack.back();
+        std::shared_ptr<MenuItem> entry = stack.back();
         stack.pop_back();
         const std::int64_t count = entry->Count();
         for (std::int64_t index = 0; index < count; ++index) {
