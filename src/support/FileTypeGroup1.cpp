@@ -11,9 +11,8 @@ FileTypePtr App() {
 }
 
 void _Initialize() {
-    // 1.
     pApp = std::make_shared<FileType>();
-    // 2. Every property set first, so the type is registered once, with its final values.
+    // Every property is set first, so the type is registered once, with its final values.
     pApp->Name("Application");
     pApp->Extensions(".app");
     pApp->MacType("");
@@ -21,7 +20,7 @@ void _Initialize() {
     pApp->MimeType("");
     pApp->Imported(true);
     pApp->ConformsTo("");
-    // 3. The string form registers it.
+    // The string form registers it.
     static_cast<void>(static_cast<String>(*App()));
 }
 
