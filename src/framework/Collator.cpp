@@ -25,100 +25,101 @@ int signOf(int value) {
 
 } // namespace
 
-// The keys of one collator: each text seen, end to end with its key, in one
-// store, found through an open-addressing index whose slots hold what a
-// look-up needs before it reads the store: part of the text's hash and the
-// place and sizes of the text and its key.
+// The keys of one collator: each text seen, with its key, in one store of
+// records (text size, key size, text, key), found through an open-addressing
+// index of the records' places. The index is small enough to stay in the
+// processor's cache, so a look-up reads little more than the one record.
 class Collator::SortKeys::Table {
 public:
-    // Where a text's key lies in the store.
-    struct Place {
-        std::uint32_t at = 0;
-        std::uint32_t size = 0;
-    };
-
-    explicit Table(const Collator& collator) : collator_(collator), slots_(1 << 12) {}
+    explicit Table(const Collator& collator) : collator_(collator), slots_(1 << 12) {
+        store_.reserve(1 << 16);
+    }
 
     const Collator& collator() const { return collator_; }
 
-    // The key of `text`, computed on first sight; none for a text that has
+    // The key of `text`, computed on first sight; empty for a text that has
     // no key (ill-formed UTF-8) or that is not worth keeping one for.
-    std::optional<Place> keyOf(std::string_view text) {
+    std::string_view keyOf(std::string_view text) {
         if (text.size() > keyedTextLimit)
-            return std::nullopt;
-        const std::uint64_t hash = hashOf(text);
-        const std::uint32_t check = static_cast<std::uint32_t>(hash >> 32) | 1;
+            return {};
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
-            Slot& slot = slots_[index];
-            if (slot.check == 0)
-                return add(text, slot, check);
-            if (slot.check == check && slot.textSize == text.size() &&
-                std::memcmp(store_.data() + slot.at, text.data(), text.size()) == 0)
-                return placeOf(slot);
+        for (std::size_t slot = hashOf(text) & mask;; slot = (slot + 1) & mask) {
+            if (slots_[slot] == 0)
+                return add(text, slot);
+            const std::size_t at = slots_[slot] - 1;
+            if (textAt(at) == text)
+                return keyAt(at);
         }
     }
 
-    std::string_view key(Place place) const {
-        return std::string_view(store_).substr(place.at, place.size);
-    }
-
 private:
-    // A text at `at` in the store, followed by its key of `keySize` bytes;
-    // a text without a key has key size 0, a free slot check 0.
-    struct Slot {
-        std::uint32_t check = 0;
-        std::uint32_t at = 0;
-        std::uint32_t textSize = 0;
-        std::uint32_t keySize = 0;
-    };
-
     // Longer texts are compared directly: a key would cost more than it saves.
     static constexpr std::size_t keyedTextLimit = 1 << 20;
     static constexpr std::size_t storeLimit = std::numeric_limits<std::uint32_t>::max() / 2;
+    static constexpr std::size_t headerSize = 2 * sizeof(std::uint32_t);
 
-    // Eight bytes at a time, then a full mix of the bits, so that texts alike
-    // but for their last characters land far apart.
+    // Eight bytes at a time, the last word overlapping the one before it, and
+    // a full mix of the bits, so that texts alike but for their last
+    // characters land far apart. Loads of fixed sizes keep it free of calls.
     static std::uint64_t hashOf(std::string_view text) {
-        std::uint64_t hash = text.size();
+        const char* const data = text.data();
+        const std::size_t size = text.size();
+        std::uint64_t hash = size;
         const auto mix = [&hash](std::uint64_t word) {
             hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
             hash ^= hash >> 32;
         };
-        std::size_t at = 0;
-        for (; at + 8 <= text.size(); at += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, text.data() + at, 8);
-            mix(word);
+        if (size >= 8) {
+            for (std::size_t at = 0; at + 8 < size; at += 8)
+                mix(load<std::uint64_t>(data + at));
+            mix(load<std::uint64_t>(data + size - 8));
+        } else if (size >= 4) {
+            mix(load<std::uint32_t>(data) |
+                static_cast<std::uint64_t>(load<std::uint32_t>(data + size - 4)) << 32);
+        } else if (size > 0) {
+            mix(static_cast<unsigned char>(data[0]) |
+                static_cast<std::uint64_t>(static_cast<unsigned char>(data[size / 2])) << 8 |
+                static_cast<std::uint64_t>(static_cast<unsigned char>(data[size - 1])) << 16);
         }
-        std::uint64_t rest = 0;
-        if (at < text.size())
-            std::memcpy(&rest, text.data() + at, text.size() - at);
-        mix(rest);
         hash ^= hash >> 33;
         hash *= 0xFF51AFD7ED558CCDu;
-        hash ^= hash >> 33;
-        hash *= 0xC4CEB9FE1A85EC53u;
         return hash ^ (hash >> 33);
     }
 
-    static std::optional<Place> placeOf(const Slot& slot) {
-        if (slot.keySize == 0)
-            return std::nullopt;
-        return Place{slot.at + slot.textSize, slot.keySize};
+    template <typename Word> static std::uint64_t load(const char* bytes) {
+        Word word = 0;
+        std::memcpy(&word, bytes, sizeof word);
+        return word;
     }
 
-    std::optional<Place> add(std::string_view text, Slot& slot, std::uint32_t check) {
+    std::uint32_t sizeAt(std::size_t at) const {
+        std::uint32_t size = 0;
+        std::memcpy(&size, store_.data() + at, sizeof size);
+        return size;
+    }
+
+    std::string_view textAt(std::size_t at) const {
+        return std::string_view(store_).substr(at + headerSize, sizeAt(at));
+    }
+
+    std::string_view keyAt(std::size_t at) const {
+        return std::string_view(store_).substr(at + headerSize + sizeAt(at),
+                                               sizeAt(at + sizeof(std::uint32_t)));
+    }
+
+    std::string_view add(std::string_view text, std::size_t slot) {
         if (store_.size() > storeLimit)
-            return std::nullopt;
-        slot = {check, static_cast<std::uint32_t>(store_.size()),
-                static_cast<std::uint32_t>(text.size()), 0};
+            return {};
+        const std::size_t at = store_.size();
+        const std::uint32_t sizes[2] = {static_cast<std::uint32_t>(text.size()), 0};
+        store_.append(reinterpret_cast<const char*>(sizes), sizeof sizes);
         store_.append(text);
-        slot.keySize = appendKey(text);
-        const std::optional<Place> place = placeOf(slot);
+        const std::uint32_t keySize = appendKey(text);
+        std::memcpy(store_.data() + at + sizeof(std::uint32_t), &keySize, sizeof keySize);
+        slots_[slot] = static_cast<std::uint32_t>(at + 1);
         if (++used_ * 2 > slots_.size())
             grow();
-        return place;
+        return keyAt(at);
     }
 
     // The key goes after the text in the store; its size, 0 when the text
@@ -127,46 +128,45 @@ private:
     std::uint32_t appendKey(std::string_view text) {
         UErrorCode status = U_ZERO_ERROR;
         std::int32_t length = 0;
-        utf16_.resize(std::max<std::size_t>(text.size(), 1));
+        if (utf16_.size() < text.size() + 1)
+            utf16_.resize(text.size() + 1);
         u_strFromUTF8(utf16_.data(), static_cast<std::int32_t>(utf16_.size()), &length, text.data(),
                       static_cast<std::int32_t>(text.size()), &status);
         if (U_FAILURE(status))
             return 0;
-        const std::size_t start = store_.size();
-        std::int32_t room = 4 * length + 16;
         for (;;) {
-            store_.resize(start + static_cast<std::size_t>(room));
             const std::int32_t size =
-                ucol_getSortKey(collator_.collator_.get(), utf16_.data(), length,
-                                reinterpret_cast<std::uint8_t*>(store_.data() + start), room);
-            if (size <= room) {
-                store_.resize(start + static_cast<std::size_t>(size));
+                ucol_getSortKey(collator_.collator_.get(), utf16_.data(), length, key_.data(),
+                                static_cast<std::int32_t>(key_.size()));
+            if (size <= static_cast<std::int32_t>(key_.size())) {
+                store_.append(reinterpret_cast<const char*>(key_.data()),
+                              static_cast<std::size_t>(size));
                 return static_cast<std::uint32_t>(size);
             }
-            room = size;
+            key_.resize(static_cast<std::size_t>(size));
         }
     }
 
     void grow() {
-        std::vector<Slot> old(slots_.size() * 2);
+        std::vector<std::uint32_t> old(slots_.size() * 2);
         old.swap(slots_);
         const std::size_t mask = slots_.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.check == 0)
+        for (const std::uint32_t held : old) {
+            if (held == 0)
                 continue;
-            std::size_t index =
-                hashOf(std::string_view(store_).substr(slot.at, slot.textSize)) & mask;
-            while (slots_[index].check != 0)
-                index = (index + 1) & mask;
-            slots_[index] = slot;
+            std::size_t slot = hashOf(textAt(held - 1)) & mask;
+            while (slots_[slot] != 0)
+                slot = (slot + 1) & mask;
+            slots_[slot] = held;
         }
     }
 
     const Collator& collator_;
-    std::vector<Slot> slots_;
+    std::vector<std::uint32_t> slots_;
     std::size_t used_ = 0;
     String store_;
     std::vector<UChar> utf16_;
+    std::vector<std::uint8_t> key_ = std::vector<std::uint8_t>(256);
 };
 
 namespace {
@@ -233,10 +233,10 @@ String Collator::LocaleName(std::string_view lcAll, std::string_view lcCollate,
 std::optional<int> Collator::Order(std::string_view a, std::string_view b) const {
     if (activeScope) {
         SortKeys::Table& keys = activeScope->tableFor(*this);
-        const auto keyA = keys.keyOf(a);
-        const auto keyB = keys.keyOf(b);
-        if (keyA && keyB)
-            return signOf(keys.key(*keyA).compare(keys.key(*keyB)));
+        const std::string_view keyA = keys.keyOf(a);
+        const std::string_view keyB = keys.keyOf(b);
+        if (!keyA.empty() && !keyB.empty())
+            return signOf(keyA.compare(keyB));
     }
     return collate(a, b);
 }

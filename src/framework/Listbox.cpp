@@ -2,7 +2,7 @@
 
 #include "Collator.h"
 #include "Exceptions.h"
-#include "ListboxImpl.h"
+#include "Listbox_p.h"
 
 #include <QHeaderView>
 #include <algorithm>
