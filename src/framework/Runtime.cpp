@@ -5,12 +5,18 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cxxabi.h>
+#include <fontconfig/fontconfig.h>
 #include <memory>
+#include <thread>
 #include <typeinfo>
 
 namespace {
 
 std::unique_ptr<QApplication> application;
+// Reads the font configuration while the application connects to the
+// display: the first window's texts need it, and reading it takes as long
+// as showing a window does.
+std::thread fontConfiguration;
 std::exception_ptr lateStartupFailure;
 int exitStatus = 0;
 
@@ -40,6 +46,7 @@ void closeOpenWindows() {
 } // namespace
 
 void RuntimeInit(int& argc, char** argv) {
+    fontConfiguration = std::thread([] { FcInit(); });
     application = std::make_unique<QApplication>(argc, argv);
 }
 
@@ -66,6 +73,8 @@ void RuntimeRun() {
 
 int RuntimeExit() {
     QCoreApplication::sendPostedEvents();
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     application.reset();
     return exitStatus;
 }
