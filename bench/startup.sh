@@ -7,7 +7,7 @@
 #   startup.sh BUILD_DIR [PAIRS]      (default 21 pairs, after 3 to warm up)
 #
 # BUILD_DIR is a Release build holding src/Quillstone, bench/startup_minimal
-# and bench/startup_timer. Needs Xvfb.
+# and bench/startup_timer. Needs Xvfb; uses dbus-daemon when it is there.
 set -euo pipefail
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
@@ -22,9 +22,10 @@ timer=$build/bench/startup_timer
 target=1.2
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillstone-startup.XXXXXX")
-xvfbPid=""
+xvfbPid="" busPid=""
 cleanup() {
     [ -z "$xvfbPid" ] || kill "$xvfbPid" 2>/dev/null || true
+    [ -z "$busPid" ] || kill "$busPid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -41,12 +42,24 @@ done
 display=":$(cat "$work/display")"
 
 # Both programs run in the same clean session: no window manager, a private
-# home without preferences, Qt's own platform integration.
+# home without preferences, Qt's own platform integration, and a session bus
+# as every desktop has one (without it, each program's first use of the bus
+# tries to launch one).
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
+bus=()
+if command -v dbus-daemon > /dev/null; then
+    dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" >/dev/null 2>&1 &
+    busPid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/bus" ] && break
+        sleep 0.05
+    done
+    bus=(DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")")
+fi
 session=(env -i PATH="$PATH" DISPLAY="$display" HOME="$work/home"
     XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-    XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
+    XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime" "${bus[@]}"
     LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb)
 
 time_once() { "${session[@]}" "$timer" "$1"; }

@@ -65,7 +65,12 @@ void RunFrameworkInitialization(std::function<void()> lateStartup) {
 }
 
 void RuntimeRun() {
-    exitStatus = QApplication::exec();
+    // The late step opens the first window before the loop starts, so that it
+    // shows as soon as the application can show one; what the loop sets up
+    // as it starts (the accessibility bridge's connection to the session bus)
+    // follows the window.
+    QCoreApplication::sendPostedEvents(application.get(), QEvent::MetaCall);
+    exitStatus = lateStartupFailure ? 1 : QApplication::exec();
     closeOpenWindows();
     if (lateStartupFailure)
         std::rethrow_exception(std::exchange(lateStartupFailure, nullptr));
