@@ -1,6 +1,7 @@
 #include "Collator.h"
 
 #include "Exceptions.h"
+#include "TextHash.h"
 
 #include <unicode/ucol.h>
 #include <unicode/ustring.h>
@@ -43,7 +44,7 @@ public:
         if (text.size() > keyedTextLimit)
             return {};
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t slot = hashOf(text) & mask;; slot = (slot + 1) & mask) {
+        for (std::size_t slot = TextHash(text) & mask;; slot = (slot + 1) & mask) {
             if (slots_[slot] == 0)
                 return add(text, slot);
             const std::size_t at = slots_[slot] - 1;
@@ -57,40 +58,6 @@ private:
     static constexpr std::size_t keyedTextLimit = 1 << 20;
     static constexpr std::size_t storeLimit = std::numeric_limits<std::uint32_t>::max() / 2;
     static constexpr std::size_t headerSize = 2 * sizeof(std::uint32_t);
-
-    // Eight bytes at a time, the last word overlapping the one before it, and
-    // a full mix of the bits, so that texts alike but for their last
-    // characters land far apart. Loads of fixed sizes keep it free of calls.
-    static std::uint64_t hashOf(std::string_view text) {
-        const char* const data = text.data();
-        const std::size_t size = text.size();
-        std::uint64_t hash = size;
-        const auto mix = [&hash](std::uint64_t word) {
-            hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
-            hash ^= hash >> 32;
-        };
-        if (size >= 8) {
-            for (std::size_t at = 0; at + 8 < size; at += 8)
-                mix(load<std::uint64_t>(data + at));
-            mix(load<std::uint64_t>(data + size - 8));
-        } else if (size >= 4) {
-            mix(load<std::uint32_t>(data) |
-                static_cast<std::uint64_t>(load<std::uint32_t>(data + size - 4)) << 32);
-        } else if (size > 0) {
-            mix(static_cast<unsigned char>(data[0]) |
-                static_cast<std::uint64_t>(static_cast<unsigned char>(data[size / 2])) << 8 |
-                static_cast<std::uint64_t>(static_cast<unsigned char>(data[size - 1])) << 16);
-        }
-        hash ^= hash >> 33;
-        hash *= 0xFF51AFD7ED558CCDu;
-        return hash ^ (hash >> 33);
-    }
-
-    template <typename Word> static std::uint64_t load(const char* bytes) {
-        Word word = 0;
-        std::memcpy(&word, bytes, sizeof word);
-        return word;
-    }
 
     std::uint32_t sizeAt(std::size_t at) const {
         std::uint32_t size = 0;
@@ -154,7 +121,7 @@ private:
         for (const std::uint32_t held : old) {
             if (held == 0)
                 continue;
-            std::size_t slot = hashOf(textAt(held - 1)) & mask;
+            std::size_t slot = TextHash(textAt(held - 1)) & mask;
             while (slots_[slot] != 0)
                 slot = (slot + 1) & mask;
             slots_[slot] = held;

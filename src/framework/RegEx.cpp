@@ -176,21 +176,32 @@ public:
     // Chooses the compilation for the matches in `subject` that follow.
     void useFor(std::string_view subject, TextKind kind) {
         active_ = code_.get();
-        if (kind != TextKind::Ascii || subject.size() < byteModeMinimum || !isAscii(pattern_))
-            return;
-        if (!byteCode_ && !byteCodeFailed_) {
-            byteCode_ = compile(pattern_, flags_ & ~PCRE2_UTF);
-            byteCodeFailed_ = !byteCode_;
+        bytes_ = false;
+        if (kind == TextKind::Ascii && subject.size() >= byteModeMinimum && isAscii(pattern_)) {
+            if (!byteCode_ && !byteCodeFailed_) {
+                byteCode_ = compile(pattern_, flags_ & ~PCRE2_UTF);
+                byteCodeFailed_ = !byteCode_;
+            }
+            if (byteCode_) {
+                active_ = byteCode_.get();
+                bytes_ = true;
+            }
         }
-        if (byteCode_)
-            active_ = byteCode_.get();
+        std::size_t jitSize = 0;
+        pcre2_pattern_info(active_, PCRE2_INFO_JITSIZE, &jitSize);
+        jitted_ = jitSize > 0;
     }
 
     // Whether the subject matches from byte `offset` on.
     bool match(std::string_view subject, std::size_t offset, std::uint32_t options) {
-        const int result =
-            pcre2_match(active_, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(),
-                        offset, options, matchData_.get(), contexts().match.get());
+        // PCRE2's fast path skips the checks of the subject's UTF-8, so it
+        // serves only a subject already known to be well-formed.
+        const bool fast = jitted_ && (bytes_ || (options & PCRE2_NO_UTF_CHECK) != 0);
+        const auto text = reinterpret_cast<PCRE2_SPTR>(subject.data());
+        const int result = fast ? pcre2_jit_match(active_, text, subject.size(), offset, options,
+                                                  matchData_.get(), contexts().match.get())
+                                : pcre2_match(active_, text, subject.size(), offset, options,
+                                              matchData_.get(), contexts().match.get());
         if (result == PCRE2_ERROR_NOMATCH)
             return false;
         if (result < 0)
@@ -223,6 +234,8 @@ private:
     Code byteCode_;
     bool byteCodeFailed_ = false;
     const pcre2_code* active_ = nullptr;
+    bool bytes_ = false;
+    bool jitted_ = false;
     int groupCount_ = 1;
     Owned<pcre2_match_data, pcre2_match_data_free> matchData_;
 };
