@@ -349,7 +349,8 @@ private:
         Series closing{"  of which: Save pressed until the dialog is gone (Qt)", {}, 0};
         Series handler{"  of which: dialog gone until the report is on disk", {}, 50};
         Series dialogAlone{"save dialog alone: ShowSavePanel, answered (Qt)", {}, 0};
-        Series replayed{"the save replayed once the file is chosen: Cell(-1,-1), Trim, write", {}, 50};
+        Series replayed{
+            "the save replayed once the file is chosen: Cell(-1,-1), Trim, write", {}, 50};
         clickAndPaint(button("PushButton1"));
         clickAndPaint(view_->header()->viewport(), heading(0));
         const QString report = reports_.filePath(QStringLiteral("Diff_3.1-3151_3.2-3260.txt"));
