@@ -15,8 +15,8 @@ namespace {
 std::unique_ptr<QApplication> application;
 // Reads the font configuration while the application connects to the
 // display: the first window's texts need it, and reading it takes as long
-// as showing a window does.
-std::thread fontConfiguration;
+// as showing a window does. Joined when the program ends.
+std::jthread fontConfiguration;
 std::exception_ptr lateStartupFailure;
 int exitStatus = 0;
 
@@ -46,7 +46,7 @@ void closeOpenWindows() {
 } // namespace
 
 void RuntimeInit(int& argc, char** argv) {
-    fontConfiguration = std::thread([] { FcInit(); });
+    fontConfiguration = std::jthread([] { FcInit(); });
     application = std::make_unique<QApplication>(argc, argv);
 }
 
@@ -78,8 +78,6 @@ void RuntimeRun() {
 
 int RuntimeExit() {
     QCoreApplication::sendPostedEvents();
-    if (fontConfiguration.joinable())
-        fontConfiguration.join();
     application.reset();
     return exitStatus;
 }
