@@ -103,10 +103,6 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 }
 
 ListboxView::ListboxView(Listbox& owner) : owner_(owner), model_(new ListboxModel(this)) {
-    // No column is sorted yet. Said while the header has no sections, this
-    // measures no text, so the fonts load when the window first paints
-    // rather than before it shows.
-    header()->setSortIndicator(-1, Qt::AscendingOrder);
     setModel(model_);
     setItemDelegate(new ListboxDelegate(owner, this));
     setUniformRowHeights(true);
@@ -121,6 +117,7 @@ ListboxView::ListboxView(Listbox& owner) : owner_(owner), model_(new ListboxMode
     heading->setSectionsMovable(false);
     heading->setSectionsClickable(true);
     heading->setSortIndicatorShown(true);
+    heading->setSortIndicator(-1, Qt::AscendingOrder);
     // The header has turned its sort indicator already when it reports the click.
     connect(heading, &QHeaderView::sectionClicked, this, [this, heading](int section) {
         owner_.headingClicked(section, heading->sortIndicatorOrder() == Qt::AscendingOrder);
