@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Times two or more commands in alternation and prints each one's median.
 
-    alternate_runs.py [--runs N] [--warmup N] COMMAND COMMAND...
+    alternate_runs.py [--runs N] [--warmup N] [--target RATIO] COMMAND COMMAND...
 
 Each COMMAND is one shell-quoted string, split like a shell would but run
 without one. Alternating the runs spreads any load on the machine over all
 the commands alike, which a series of runs per command does not. The ratios
-are of each command's median to the last command's.
+are of each command's median to the last command's; with --target, a last
+line gives the first command's ratio and whether it is at most the target.
 """
 import argparse
 import shlex
@@ -29,6 +30,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=20)
     parser.add_argument("--warmup", type=int, default=3)
+    parser.add_argument("--target", type=float)
     parser.add_argument("commands", nargs="+")
     options = parser.parse_args()
     commands = [shlex.split(command) for command in options.commands]
@@ -46,6 +48,10 @@ def main():
         median = statistics.median(taken)
         print(f"{median * 1000:8.1f} ms median  {min(taken) * 1000:8.1f} ms min  "
               f"{median / reference:5.2f}x  {command}")
+    if options.target is not None:
+        ratio = statistics.median(times[0]) / reference
+        verdict = "pass" if ratio <= options.target else "MISSED"
+        print(f"ratio {ratio:.2f} (target at most {options.target}): {verdict}")
 
 
 if __name__ == "__main__":

@@ -1,51 +1,81 @@
 // mapdiff OLD.app NEW.app
 //
-// Reads the two bundles' Adobe-Japan1 mapping files exactly as the compare
-// button does (old first) and prints the rows it would list, one per line:
-// old value, tab, new value. A timing tool for the comparison's engine, not
-// part of the program. An alert the reader raises goes to stderr instead of
-// waiting for a click, and the exit status is then 1.
-#include "window/Window1.h"
+// Reads the two bundles' Adobe-Japan1 mapping files in the compare button's
+// steps (old first) and prints the rows it would list, one per line: old
+// value, tab, new value. A timing tool for the reading path, not part of the
+// program: it links only the framework's reading half, so it loads nothing
+// of Qt but QtCore. What the window would tell in an alert goes to stderr,
+// and the exit status is then 1.
+#include "framework/Dictionary.h"
+#include "framework/Exceptions.h"
+#include "framework/RegEx.h"
+#include "framework/TextInputStream.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QEvent>
-#include <QMessageBox>
-
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace {
 
-// Answers every message box as soon as it shows, so that a missing or empty
-// mapping file ends the run instead of waiting for a click that never comes.
-class AlertToStderr : public QObject {
-public:
-    bool alerted() const { return alerted_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box && event->type() == QEvent::Show) {
-            alerted_ = true;
-            std::fprintf(stderr, "mapdiff: %s\n", qUtf8Printable(box->text()));
-            // Clicked from the box's own event loop, once it is running.
-            QMetaObject::invokeMethod(
-                box,
-                [box] {
-                    const QList<QAbstractButton*> buttons = box->buttons();
-                    if (buttons.isEmpty())
-                        box->reject();
-                    else
-                        buttons.first()->click();
-                },
-                Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool alerted_ = false;
+constexpr std::array<const char*, 3> mapFileCandidates = {
+    "/Contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources/MapFileAdobeJapan1.txt",
+    "/Contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources/MapFileAdobe-Japan1.txt",
+    "/Contents/Frameworks/GlyphsCore.framework/Versions/A/Resources/MapFileAdobe-Japan1.txt",
 };
+
+bool alerted = false;
+
+void alert(const String& message) {
+    alerted = true;
+    std::fprintf(stderr, "mapdiff: %s\n", message.c_str());
+}
+
+// The mapping file's text with one line end, no whitespace around it and
+// each line's last non-empty column removed; empty after a failure.
+String preparedText(const String& bundlePath) {
+    const auto found =
+        std::find_if(mapFileCandidates.begin(), mapFileCandidates.end(),
+                     [&](const char* suffix) { return FolderItem(bundlePath + suffix).Exists(); });
+    if (found == mapFileCandidates.end()) {
+        alert("Not found MapFileAdobe-Japan1.txt");
+        return {};
+    }
+    String text;
+    try {
+        text = TextInputStream::Open(std::make_shared<FolderItem>(bundlePath + *found))->ReadAll();
+    } catch (const IOException&) {
+        alert("Error accessing");
+        return {};
+    }
+    if (text.empty()) {
+        alert("There is something wrong with MapFileAdobe-Japan1.txt");
+        return {};
+    }
+    RegEx lastColumn;
+    lastColumn.Options().ReplaceAllMatches = true;
+    lastColumn.Options().CaseSensitive = true;
+    lastColumn.SearchPattern("\\t[^\\t\\n]+$");
+    lastColumn.ReplacementPattern("");
+    return lastColumn.Replace(Str::Trim(Str::ReplaceLineEndings(std::move(text), "\n")));
+}
+
+// Column 1 to column 2 of every line of two or more columns.
+Dictionary mapOf(const String& bundlePath) {
+    const String text = preparedText(bundlePath);
+    Dictionary map;
+    map.Reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line(text.data() + start, end - start);
+        const std::size_t tab = line.find('\t');
+        if (tab != std::string_view::npos) {
+            const std::string_view value = line.substr(tab + 1);
+            map.Value(line.substr(0, tab), value.substr(0, value.find('\t')));
+        }
+        start = end + 1;
+    }
+    return map;
+}
 
 // The rows the compare button lists: every key of the old map that the new
 // map holds with a value that compares different, in the old map's order.
@@ -72,22 +102,17 @@ int main(int argc, char** argv) {
         std::fputs("usage: mapdiff OLD.app NEW.app\n", stderr);
         return 2;
     }
-    // The reader may raise an alert, which needs a GUI application; without a
-    // display one runs offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    AlertToStderr alerts;
-    application.installEventFilter(&alerts);
-
-    const Dictionary oldMap = Window1::GetMapFile(std::make_shared<FolderItem>(String(argv[1])));
-    const Dictionary newMap = Window1::GetMapFile(std::make_shared<FolderItem>(String(argv[2])));
-    const String rows = differences(oldMap, newMap);
-
-    if (std::fwrite(rows.data(), 1, rows.size(), stdout) != rows.size() ||
-        std::fflush(stdout) != 0) {
-        std::perror("mapdiff: cannot write the rows");
-        return 1;
+    try {
+        const Dictionary oldMap = mapOf(argv[1]);
+        const Dictionary newMap = mapOf(argv[2]);
+        const String rows = differences(oldMap, newMap);
+        if (std::fwrite(rows.data(), 1, rows.size(), stdout) != rows.size() ||
+            std::fflush(stdout) != 0) {
+            std::perror("mapdiff: cannot write the rows");
+            return 1;
+        }
+    } catch (const RuntimeException& error) {
+        alert(error.Message);
     }
-    return alerts.alerted() ? 1 : 0;
+    return alerted ? 1 : 0;
 }

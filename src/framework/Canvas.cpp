@@ -1,6 +1,6 @@
 #include "Canvas.h"
 
-#include "CanvasImpl.h"
+#include "Canvas_p.h"
 
 namespace {
 

@@ -1,17 +1,13 @@
 #include "Dictionary.h"
 
 #include "Exceptions.h"
+#include "TextHash.h"
 
 #include <algorithm>
 #include <bit>
-#include <functional>
 #include <limits>
 
 namespace {
-
-std::size_t hashOf(std::string_view key) {
-    return std::hash<std::string_view>{}(key);
-}
 
 // The slot's tag: the hash bits that do not choose the slot.
 std::uint32_t tagOf(std::size_t hash) {
@@ -43,7 +39,7 @@ const String& Dictionary::Value(std::string_view key) const {
 
 void Dictionary::Value(std::string_view key, std::string_view value) {
     Reserve(keys_.size() + 1);
-    const std::size_t hash = hashOf(key);
+    const std::size_t hash = TextHash(key);
     Slot& slot = slots_[slotIndex(key, hash)];
     if (slot.place != 0) {
         values_[slot.place - 1].assign(value);
@@ -79,7 +75,7 @@ std::size_t Dictionary::slotIndex(std::string_view key, std::size_t hash) const 
 const String* Dictionary::find(std::string_view key) const {
     if (keys_.empty())
         return nullptr;
-    const Slot& slot = slots_[slotIndex(key, hashOf(key))];
+    const Slot& slot = slots_[slotIndex(key, TextHash(key))];
     return slot.place == 0 ? nullptr : &values_[slot.place - 1];
 }
 
@@ -90,7 +86,7 @@ void Dictionary::rehash(std::size_t count) {
     for (const Slot& slot : old) {
         if (slot.place == 0)
             continue;
-        std::size_t i = hashOf(keys_[slot.place - 1]) & mask;
+        std::size_t i = TextHash(keys_[slot.place - 1]) & mask;
         while (slots_[i].place != 0)
             i = (i + 1) & mask;
         slots_[i] = slot;

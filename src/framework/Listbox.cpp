@@ -1,7 +1,8 @@
 #include "Listbox.h"
 
+#include "Collator.h"
 #include "Exceptions.h"
-#include "ListboxImpl.h"
+#include "Listbox_p.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -121,10 +122,12 @@ void Listbox::HeadingIndex(std::int64_t value) {
 }
 
 void Listbox::AddRow(std::vector<String> cells) {
+    forgetSortOrder();
     rows().appendRow(std::move(cells));
 }
 
 void Listbox::DeleteAllRows() {
+    forgetSortOrder();
     rows().removeAllRows();
 }
 
@@ -132,19 +135,33 @@ std::int64_t Listbox::ListCount() const {
     return rows().rows();
 }
 
-String Listbox::Cell(std::int64_t row, std::int64_t column) const {
-    if (row == -1 && column == -1)
-        return wholeList();
-    checkRow(row);
-    if (column == -1)
-        return rowText(row);
-    checkColumn(column);
-    return rows().cell(row, column);
+const String& Listbox::Cell(std::int64_t row, std::int64_t column) const {
+    if (row == -1 && column == -1) {
+        joined_.clear();
+        for (std::int64_t each = 0; each < ListCount(); ++each) {
+            if (each > 0)
+                joined_ += Str::EndOfLine;
+            appendRowText(joined_, each);
+        }
+        return joined_;
+    }
+    // A sort reads two cells for every comparison: the model is found once.
+    const ListboxModel& model = rows();
+    checkRow(model, row);
+    if (column == -1) {
+        joined_.clear();
+        appendRowText(joined_, row);
+        return joined_;
+    }
+    checkColumn(model, column);
+    return model.cell(row, column);
 }
 
 void Listbox::Cell(std::int64_t row, std::int64_t column, const String& text) {
     checkRow(row);
     checkColumn(column);
+    if (column == HeadingIndex())
+        forgetSortOrder();
     rows().setCell(row, column, text);
 }
 
@@ -247,33 +264,29 @@ QItemSelectionModel& Listbox::selection() const {
 }
 
 void Listbox::checkRow(std::int64_t row) const {
-    if (row < 0 || row >= ListCount())
-        throw OutOfBoundsException("The list has no row " + std::to_string(row) + ".");
+    checkRow(rows(), row);
 }
 
 void Listbox::checkColumn(std::int64_t column) const {
-    if (column < 0 || column >= ColumnCount())
+    checkColumn(rows(), column);
+}
+
+void Listbox::checkRow(const ListboxModel& model, std::int64_t row) {
+    if (row < 0 || row >= model.rows())
+        throw OutOfBoundsException("The list has no row " + std::to_string(row) + ".");
+}
+
+void Listbox::checkColumn(const ListboxModel& model, std::int64_t column) {
+    if (column < 0 || column >= model.columns())
         throw OutOfBoundsException("The list has no column " + std::to_string(column) + ".");
 }
 
-String Listbox::rowText(std::int64_t row) const {
-    String text;
+void Listbox::appendRowText(String& text, std::int64_t row) const {
     for (std::int64_t column = 0; column < ColumnCount(); ++column) {
         if (column > 0)
             text += '\t';
         text += rows().cell(row, column);
     }
-    return text;
-}
-
-String Listbox::wholeList() const {
-    String text;
-    for (std::int64_t row = 0; row < ListCount(); ++row) {
-        if (row > 0)
-            text += Str::EndOfLine;
-        text += rowText(row);
-    }
-    return text;
 }
 
 // Qt draws no background of its own under an unselected cell, and a selected
@@ -283,13 +296,22 @@ void Listbox::paintCellBackground(Graphics& g, std::int64_t row, std::int64_t co
     raiseEvent([&] { Event_CellBackgroundPaint(g, row, column); });
 }
 
+// The heading's mark tells the order the rows are in, so it goes as soon as
+// they may be in another.
+void Listbox::forgetSortOrder() {
+    if (HeadingIndex() != -1)
+        HeadingIndex(-1);
+}
+
 void Listbox::headingClicked(std::int64_t column, bool ascending) {
     raiseEvent([&] { sortRows(column, ascending); });
 }
 
 // The rows stay in place while the comparisons run, so the handler reads them
 // by their indices before the sort; the new order then applies in one step.
+// Collators keep the sort keys of the texts they meet until the sort ends.
 void Listbox::sortRows(std::int64_t column, bool ascending) {
+    const Collator::SortKeys keys;
     std::vector<std::int64_t> order(static_cast<std::size_t>(ListCount()));
     std::iota(order.begin(), order.end(), 0);
     const auto compare = [this, column](std::int64_t a, std::int64_t b) {

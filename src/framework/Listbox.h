@@ -31,17 +31,21 @@ public:
     // shares the width that is left.
     const String& ColumnWidths() const { return columnWidths_; }
     void ColumnWidths(const String& value);
-    // The column the rows are sorted by, -1 for none.
+    // The column the rows are sorted by, -1 for none. Any change of the rows
+    // that may break their order (a row added, every row deleted, a text
+    // of that column set) makes it -1.
     std::int64_t HeadingIndex() const;
     void HeadingIndex(std::int64_t value);
 
     void AddRow(std::vector<String> cells);
     void DeleteAllRows();
     std::int64_t ListCount() const;
-    // Row -1 and column -1 give the whole list: one line per row in display
-    // order, the cells of a row joined by a tab, no heading line and no final
-    // line end. Column -1 alone gives one row's cells joined by a tab.
-    String Cell(std::int64_t row, std::int64_t column) const;
+    // The text of one cell, as the list holds it. Row -1 and column -1 give
+    // the whole list: one line per row in display order, the cells of a row
+    // joined by a tab, no heading line and no final line end. Column -1 alone
+    // gives one row's cells joined by a tab. Such a joined text is kept only
+    // until the next one is asked for.
+    const String& Cell(std::int64_t row, std::int64_t column) const;
     void Cell(std::int64_t row, std::int64_t column, const String& text);
 
     bool Selected(std::int64_t row) const;
@@ -91,9 +95,11 @@ private:
     QItemSelectionModel& selection() const;
     void checkRow(std::int64_t row) const;
     void checkColumn(std::int64_t column) const;
-    String rowText(std::int64_t row) const;
-    String wholeList() const;
+    static void checkRow(const ListboxModel& model, std::int64_t row);
+    static void checkColumn(const ListboxModel& model, std::int64_t column);
+    void appendRowText(String& text, std::int64_t row) const;
     void paintCellBackground(Graphics& g, std::int64_t row, std::int64_t column);
+    void forgetSortOrder();
     void headingClicked(std::int64_t column, bool ascending);
     void sortRows(std::int64_t column, bool ascending);
     std::int64_t compareRows(std::int64_t row1, std::int64_t row2, std::int64_t column);
@@ -103,6 +109,7 @@ private:
 
     String initialValue_;
     String columnWidths_;
+    mutable String joined_;
     std::int64_t rowSelectionType_ = 0;
     bool requiresSelection_ = false;
     bool hasVerticalScrollbar_ = true;

@@ -5,6 +5,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -68,11 +69,15 @@ std::uint32_t compileFlags(const RegExOptions& options) {
     return flags;
 }
 
-// Well-formed UTF-8 exactly as PCRE2 defines it: no overlong forms, surrogates,
-// code points past U+10FFFF or cut sequences. Runs of ASCII go eight at a time.
-bool isWellFormedUtf8(std::string_view text) {
+enum class TextKind { Ascii, Utf8, IllFormed };
+
+// ASCII only, or else well-formed UTF-8 exactly as PCRE2 defines it: no
+// overlong forms, surrogates, code points past U+10FFFF or cut sequences.
+// Runs of ASCII go eight at a time.
+TextKind kindOf(std::string_view text) {
     const auto* byte = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = byte + text.size();
+    TextKind kind = TextKind::Ascii;
     while (byte < end) {
         if (end - byte >= 8) {
             std::uint64_t eight = 0;
@@ -86,29 +91,40 @@ bool isWellFormedUtf8(std::string_view text) {
             ++byte;
             continue;
         }
+        kind = TextKind::Utf8;
         const unsigned char lead = *byte;
         const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
         const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
         const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
         if (lead < 0xC2 || lead > 0xF4 || end - byte < length || byte[1] < low || byte[1] > high)
-            return false;
+            return TextKind::IllFormed;
         for (int i = 2; i < length; ++i) {
             if ((byte[i] & 0xC0) != 0x80)
-                return false;
+                return TextKind::IllFormed;
         }
         byte += length;
     }
-    return true;
+    return kind;
 }
 
 // PCRE2 checks a subject's UTF-8 at every call, which would make a loop over
 // the matches of a long text quadratic. One check here lets every call skip
 // it; a subject that fails, or a start inside a character, is left to PCRE2's
 // own check, so that its message is the one reported.
-std::uint32_t utfCheckOption(std::string_view subject, std::size_t offset) {
+std::uint32_t utfCheckOption(std::string_view subject, std::size_t offset, TextKind kind) {
     const bool startsCharacter =
         offset == subject.size() || (static_cast<unsigned char>(subject[offset]) & 0xC0) != 0x80;
-    return startsCharacter && isWellFormedUtf8(subject) ? PCRE2_NO_UTF_CHECK : 0;
+    return startsCharacter && kind != TextKind::IllFormed ? PCRE2_NO_UTF_CHECK : 0;
+}
+
+// On a subject of ASCII only, a pattern of ASCII only matches alike with and
+// without UTF, and PCRE2 runs faster without. For a short subject a second
+// compilation would cost more than it saves.
+constexpr std::size_t byteModeMinimum = 64 * 1024;
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
 }
 
 // A replacement pattern cut into literal runs and group references.
@@ -136,19 +152,15 @@ std::vector<Piece> parseReplacement(std::string_view pattern) {
 
 } // namespace
 
-// A compiled pattern with its reusable match data.
+// A compiled pattern with its reusable match data; for long subjects of
+// ASCII only, also compiled without UTF.
 class RegEx::Compiled {
 public:
-    Compiled(const String& pattern, std::uint32_t flags) : flags_(flags) {
-        int error = 0;
-        PCRE2_SIZE offset = 0;
-        code_.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
-                                  flags, &error, &offset, contexts().compile.get()));
+    Compiled(const String& pattern, std::uint32_t flags)
+        : pattern_(pattern), flags_(flags), code_(compile(pattern, flags)) {
         if (!code_)
             throw RegExSearchPatternException(
-                errorText(error) + " at offset " + std::to_string(offset), error);
-        // Without JIT support the interpreter does the same work, only slower.
-        pcre2_jit_compile(code_.get(), PCRE2_JIT_COMPLETE);
+                errorText(error_) + " at offset " + std::to_string(errorOffset_), error_);
         matchData_.reset(pcre2_match_data_create_from_pattern(code_.get(), nullptr));
         if (!matchData_)
             throw RegExException("Out of memory for the regular expression engine");
@@ -161,11 +173,35 @@ public:
     int groupCount() const { return groupCount_; }
     const PCRE2_SIZE* ovector() const { return pcre2_get_ovector_pointer(matchData_.get()); }
 
+    // Chooses the compilation for the matches in `subject` that follow.
+    void useFor(std::string_view subject, TextKind kind) {
+        active_ = code_.get();
+        bytes_ = false;
+        if (kind == TextKind::Ascii && subject.size() >= byteModeMinimum && isAscii(pattern_)) {
+            if (!byteCode_ && !byteCodeFailed_) {
+                byteCode_ = compile(pattern_, flags_ & ~PCRE2_UTF);
+                byteCodeFailed_ = !byteCode_;
+            }
+            if (byteCode_) {
+                active_ = byteCode_.get();
+                bytes_ = true;
+            }
+        }
+        std::size_t jitSize = 0;
+        pcre2_pattern_info(active_, PCRE2_INFO_JITSIZE, &jitSize);
+        jitted_ = jitSize > 0;
+    }
+
     // Whether the subject matches from byte `offset` on.
     bool match(std::string_view subject, std::size_t offset, std::uint32_t options) {
-        const int result =
-            pcre2_match(code_.get(), reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(),
-                        offset, options, matchData_.get(), contexts().match.get());
+        // PCRE2's fast path skips the checks of the subject's UTF-8, so it
+        // serves only a subject already known to be well-formed.
+        const bool fast = jitted_ && (bytes_ || (options & PCRE2_NO_UTF_CHECK) != 0);
+        const auto text = reinterpret_cast<PCRE2_SPTR>(subject.data());
+        const int result = fast ? pcre2_jit_match(active_, text, subject.size(), offset, options,
+                                                  matchData_.get(), contexts().match.get())
+                                : pcre2_match(active_, text, subject.size(), offset, options,
+                                              matchData_.get(), contexts().match.get());
         if (result == PCRE2_ERROR_NOMATCH)
             return false;
         if (result < 0)
@@ -179,9 +215,28 @@ public:
     }
 
 private:
+    using Code = Owned<pcre2_code, pcre2_code_free>;
+
+    // Without JIT support the interpreter does the same work, only slower.
+    Code compile(const String& pattern, std::uint32_t flags) {
+        Code code(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(), flags,
+                                &error_, &errorOffset_, contexts().compile.get()));
+        if (code)
+            pcre2_jit_compile(code.get(), PCRE2_JIT_COMPLETE);
+        return code;
+    }
+
+    String pattern_;
     std::uint32_t flags_;
+    int error_ = 0;
+    PCRE2_SIZE errorOffset_ = 0;
+    Code code_;
+    Code byteCode_;
+    bool byteCodeFailed_ = false;
+    const pcre2_code* active_ = nullptr;
+    bool bytes_ = false;
+    bool jitted_ = false;
     int groupCount_ = 1;
-    Owned<pcre2_code, pcre2_code_free> code_;
     Owned<pcre2_match_data, pcre2_match_data_free> matchData_;
 };
 
@@ -225,7 +280,11 @@ RegEx::Compiled& RegEx::compiled() {
 std::shared_ptr<RegExMatch> RegEx::Search(const String& target) {
     Compiled& regex = compiled();
     const auto start = static_cast<std::size_t>(searchStartPosition_);
-    if (start > target.size() || !regex.match(target, start, utfCheckOption(target, start)))
+    if (start > target.size())
+        return nullptr;
+    const TextKind kind = kindOf(target);
+    regex.useFor(target, kind);
+    if (!regex.match(target, start, utfCheckOption(target, start, kind)))
         return nullptr;
     const PCRE2_SIZE* range = regex.ovector();
     std::vector<RegExMatch::Group> groups;
@@ -252,7 +311,9 @@ String RegEx::Replace(const String& target) {
     result.reserve(target.size());
     std::size_t copied = 0;
     std::size_t offset = start;
-    std::uint32_t flags = utfCheckOption(subject, start);
+    const TextKind kind = kindOf(subject);
+    regex.useFor(subject, kind);
+    std::uint32_t flags = utfCheckOption(subject, start, kind);
     while (regex.match(subject, offset, flags)) {
         const PCRE2_SIZE* range = regex.ovector();
         result.append(subject.substr(copied, range[0] - copied));

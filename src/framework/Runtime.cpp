@@ -9,8 +9,10 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cxxabi.h>
+#include <fontconfig/fontconfig.h>
 #include <memory>
 #include <sys/socket.h>
+#include <thread>
 #include <typeinfo>
 #include <unistd.h>
 #include <vector>
@@ -65,6 +67,10 @@ private:
 std::unique_ptr<QApplication> application;
 std::unique_ptr<TerminationWatch> terminationWatch;
 std::shared_ptr<Application> appObject;
+// Reads the font configuration while the application connects to the
+// display: the first window's texts need it, and reading it takes as long
+// as showing a window does. Joined when the program ends.
+std::jthread fontConfiguration;
 std::exception_ptr lateStartupFailure;
 bool loopRunning = false;
 int exitStatus = 0;
@@ -107,6 +113,7 @@ void closeRemainingPanels() {
 } // namespace
 
 void RuntimeInit(int& argc, char** argv) {
+    fontConfiguration = std::jthread([] { FcInit(); });
     application = std::make_unique<QApplication>(argc, argv);
     // The application object's AutoQuit decides when closing windows ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -157,9 +164,18 @@ void RunFrameworkInitialization(std::function<void()> lateStartup) {
 }
 
 void RuntimeRun() {
-    loopRunning = true;
-    exitStatus = QApplication::exec();
-    loopRunning = false;
+    // The late step opens the first window before the loop starts, so that it
+    // shows as soon as the application can show one; what the loop sets up
+    // as it starts (the accessibility bridge's connection to the session bus)
+    // follows the window.
+    QCoreApplication::sendPostedEvents(application.get(), QEvent::MetaCall);
+    if (lateStartupFailure) {
+        exitStatus = 1;
+    } else {
+        loopRunning = true;
+        exitStatus = QApplication::exec();
+        loopRunning = false;
+    }
     closeOpenWindows();
     closeRemainingPanels();
     if (lateStartupFailure)

@@ -1,14 +1,10 @@
 #include "String.h"
 
-#include "Exceptions.h"
+#include "Collator.h"
 
-#include <unicode/ucol.h>
-#include <unicode/uloc.h>
 #include <unicode/ustring.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -27,43 +23,14 @@ bool isValidUtf8(std::string_view text) {
     return status != U_INVALID_CHAR_FOUND && status != U_ILLEGAL_CHAR_FOUND;
 }
 
-// The user's collation locale, as the C library would choose it.
-std::string collationLocale() {
-    for (const char* name : {"LC_ALL", "LC_COLLATE", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value && *value) {
-            std::string locale(value);
-            locale = locale.substr(0, locale.find_first_of(".@"));
-            return locale == "C" || locale == "POSIX" ? std::string() : locale;
-        }
-    }
-    return {};
-}
-
-struct CollatorCloser {
-    void operator()(UCollator* collator) const { ucol_close(collator); }
-};
-using CollatorPtr = std::unique_ptr<UCollator, CollatorCloser>;
-
-CollatorPtr openCollator(UColAttributeValue strength) {
-    UErrorCode status = U_ZERO_ERROR;
-    CollatorPtr collator(ucol_open(collationLocale().c_str(), &status));
-    if (U_FAILURE(status)) {
-        status = U_ZERO_ERROR;
-        collator.reset(ucol_open("", &status));
-    }
-    if (U_FAILURE(status))
-        throw RuntimeException("Cannot open the text collator: " +
-                               std::string(u_errorName(status)));
-    ucol_setAttribute(collator.get(), UCOL_STRENGTH, strength, &status);
-    return collator;
-}
-
 // Collators are costly to open; one per strength serves the whole run.
-UCollator* collator(ComparisonOptions options) {
-    static const CollatorPtr identical = openCollator(UCOL_IDENTICAL);
-    static const CollatorPtr secondary = openCollator(UCOL_SECONDARY);
-    return options == ComparisonOptions::CaseSensitive ? identical.get() : secondary.get();
+const Collator& collator(ComparisonOptions options) {
+    if (options == ComparisonOptions::CaseSensitive) {
+        static const Collator identical(Collator::UserLocale(), Collator::Strength::Identical);
+        return identical;
+    }
+    static const Collator secondary(Collator::UserLocale(), Collator::Strength::Secondary);
+    return secondary;
 }
 
 } // namespace
@@ -155,19 +122,14 @@ int Compare(std::string_view a, std::string_view b, ComparisonOptions options) {
     // Equal bytes are by far the most common case when two versions are compared.
     if (a == b)
         return 0;
-    constexpr std::size_t collatorLimit = 0x7FFFFFFF;
-    if (a.size() > collatorLimit || b.size() > collatorLimit)
-        return a < b ? -1 : 1;
     // The identical level decides what the other levels leave equal, by the
     // texts' normalized code points: only canonically equivalent texts give 0.
-    UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult result =
-        ucol_strcollUTF8(collator(options), a.data(), static_cast<int32_t>(a.size()), b.data(),
-                         static_cast<int32_t>(b.size()), &status);
-    // Ill-formed bytes all read as U+FFFD; such texts are told apart by their bytes.
-    if (U_FAILURE(status) || (result == UCOL_EQUAL && !(isValidUtf8(a) && isValidUtf8(b))))
+    const std::optional<int> order = collator(options).Order(a, b);
+    // Ill-formed bytes all read as U+FFFD; such texts are told apart by their
+    // bytes, as are texts too long for the collator.
+    if (!order || (*order == 0 && !(isValidUtf8(a) && isValidUtf8(b))))
         return a < b ? -1 : 1;
-    return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
+    return *order;
 }
 
 } // namespace Str

@@ -3,7 +3,11 @@
 #include "NSString.h"
 
 CFStringRef StringToCFString(const String& text) {
-    return new NSString(text);
+    return NSString::Viewing(text);
+}
+
+CFStringRef StringToCFString(String&& text) {
+    return NSString::Holding(std::move(text));
 }
 
 void UnlockCFString(CFStringRef string) {

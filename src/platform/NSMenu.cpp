@@ -29,7 +29,9 @@ Class NSMenu::ClassObject() {
         defined->AddMethod("itemWithTitle:", [](NSMenu* self, NSString* title) -> id {
             if (!title || !self->menu_)
                 return nil;
-            const QString wanted = QString::fromStdString(title->Text());
+            const std::string_view text = title->Text();
+            const QString wanted =
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
             for (QAction* action : self->menu_->actions())
                 if (shownTitle(action->text()) == wanted)
                     return NSMenuItem::For(action);

@@ -4,6 +4,55 @@
 
 #include "framework/Exceptions.h"
 
+#include <vector>
+
+namespace {
+
+// Memory of released strings, ready for the next ones; a few suffice, since
+// strings that come and go in pairs are released before the next pair is made.
+class FreeStrings {
+public:
+    ~FreeStrings() {
+        for (void* memory : memory_)
+            ::operator delete(memory);
+    }
+
+    void* take() {
+        if (memory_.empty())
+            return nullptr;
+        void* const memory = memory_.back();
+        memory_.pop_back();
+        return memory;
+    }
+
+    bool keep(void* memory) {
+        if (memory_.size() >= 16)
+            return false;
+        memory_.push_back(memory);
+        return true;
+    }
+
+private:
+    std::vector<void*> memory_;
+};
+
+thread_local FreeStrings freeStrings;
+
+} // namespace
+
+void* NSString::operator new(std::size_t size) {
+    if (size == sizeof(NSString)) {
+        if (void* const memory = freeStrings.take())
+            return memory;
+    }
+    return ::operator new(size);
+}
+
+void NSString::operator delete(void* memory, std::size_t size) {
+    if (size != sizeof(NSString) || !freeStrings.keep(memory))
+        ::operator delete(memory);
+}
+
 Class NSString::ClassObject() {
     static const Class cls = [] {
         const Class defined = objc::DefineClass("NSString", NSObject::ClassObject());

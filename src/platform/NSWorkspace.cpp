@@ -14,7 +14,7 @@ Class NSWorkspace::ClassObject() {
         defined->AddMethod("iconForFile:", [](NSWorkspace*, NSString* path) -> id {
             if (!path)
                 return nil;
-            const auto bitmaps = WorkspaceIcons::ForFile(path->Text());
+            const auto bitmaps = WorkspaceIcons::ForFile(String(path->Text()));
             if (bitmaps.empty())
                 return nil;
             return objc_autorelease(new NSImage(bitmaps));

@@ -18,6 +18,10 @@ ClassRegistry& registry() {
     return instance;
 }
 
+// Counts the methods added so far, so that a cached look-up knows when a
+// method added since may answer in its place.
+std::uint64_t methodGeneration = 1;
+
 Class rootOf(Class cls) {
     while (cls->Superclass())
         cls = cls->Superclass();
@@ -56,14 +60,23 @@ objc_class::objc_class(std::string name, Class superclass, Class metaclass, bool
 void objc_class::addImp(SEL selector, objc::Imp imp) {
     if (!methods_.emplace(selector, std::move(imp)).second)
         throw RuntimeException(objc::detail::MethodName(this, selector) + " is already defined.");
+    ++methodGeneration;
 }
 
 const objc::Imp* objc_class::FindMethod(SEL selector) const {
-    for (const objc_class* cls = this; cls; cls = cls->superclass_) {
+    if (selector == cachedSelector_ && cachedGeneration_ == methodGeneration)
+        return cachedMethod_;
+    const objc::Imp* method = nullptr;
+    for (const objc_class* cls = this; cls && !method; cls = cls->superclass_) {
         if (const auto found = cls->methods_.find(selector); found != cls->methods_.end())
-            return &found->second;
+            method = &found->second;
     }
-    return nullptr;
+    if (method) {
+        cachedSelector_ = selector;
+        cachedMethod_ = method;
+        cachedGeneration_ = methodGeneration;
+    }
+    return method;
 }
 
 Class objc_lookUpClass(std::string_view name) {

@@ -4,6 +4,7 @@
 #include "ObjCValue.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
@@ -56,6 +57,11 @@ private:
     Class superclass_;
     const bool metaclass_;
     std::unordered_map<SEL, objc::Imp> methods_;
+    // The latest look-up, since a sort sends the same message to the same
+    // class for every comparison; valid until a method is added anywhere.
+    mutable SEL cachedSelector_ = nullptr;
+    mutable const objc::Imp* cachedMethod_ = nullptr;
+    mutable std::uint64_t cachedGeneration_ = 0;
 };
 
 // The registered class of that name, none when there is none.
@@ -91,7 +97,7 @@ template <typename Self> Self Receiver(id self, SEL cmd) {
     if constexpr (std::is_same_v<Self, id>) {
         return self;
     } else {
-        const Self typed = dynamic_cast<Self>(self);
+        const Self typed = objc::Cast<Self>(self);
         if (!typed)
             ThrowReceiverType(self, cmd, Value::TypeDescription<Self>());
         return typed;

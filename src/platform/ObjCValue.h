@@ -36,6 +36,14 @@ concept KnownPointee = !std::is_pointer_v<T> ||
     sizeof(std::remove_pointer_t<T>);
 };
 
+// `object` as a T, none when it is of another class. Most objects are of
+// exactly the class asked for, which a comparison of types tells at once.
+template <typename T> T Cast(id object) {
+    if (object && typeid(*object) == typeid(std::remove_pointer_t<T>))
+        return static_cast<T>(object);
+    return dynamic_cast<T>(object);
+}
+
 // The readable name of a C++ type, for error messages.
 std::string TypeName(const std::type_info& type);
 
@@ -124,7 +132,7 @@ template <typename T> std::optional<T> Value::To() const {
             return std::nullopt;
         if (!*object)
             return T{nullptr};
-        const T typed = dynamic_cast<T>(*object);
+        const T typed = Cast<T>(*object);
         return typed ? std::optional<T>(typed) : std::nullopt;
     } else {
         static_assert(Opaque<T>, "a message carries Booleans, numbers, enums, objects, selectors "

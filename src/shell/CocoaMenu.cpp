@@ -18,7 +18,7 @@ SEL sel(const char* name) {
 
 // The title the native menus show for the item: its caption less the first "&".
 id titleOf(const MenuItem& item) {
-    return objc_autorelease(new NSString(Str::Replace(item.Text(), "&", "")));
+    return objc_autorelease(NSString::Holding(Str::Replace(item.Text(), "&", "")));
 }
 
 } // namespace

@@ -9,12 +9,6 @@
 
 namespace {
 
-// The path string AppKit is given, released however the routine ends.
-struct CFStringRelease {
-    void operator()(CFStringRef string) const { UnlockCFString(string); }
-};
-using OwnedCFString = std::unique_ptr<NSString, CFStringRelease>;
-
 // A bitmap of side by side pixels with the icon drawn to fill it.
 std::shared_ptr<Picture> drawnBitmap(id image, std::int64_t side) {
     auto bitmap = std::make_shared<Picture>(side, side);
@@ -32,28 +26,22 @@ std::shared_ptr<Picture> drawnBitmap(id image, std::int64_t side) {
 namespace Icon {
 
 std::shared_ptr<Picture> Get(const FolderItemPtr& file, std::int64_t size) {
-    // 1. No file, no picture.
+    // No file, no picture.
     if (!file || !file->Exists())
         return nullptr;
 
-    // 2.
     std::vector<std::shared_ptr<Picture>> bitmaps;
 
-    // 3.
     const id workspace =
         objc_msgSend<id>(NSClassFromString("NSWorkspace"), sel_registerName("sharedWorkspace"));
 
-    // 4. One icon serves both bitmaps.
+    // One icon serves both bitmaps.
     const OwnedCFString path(StringToCFString(file->NativePath()));
     const id image = objc_msgSend<id>(workspace, sel_registerName("iconForFile:"), path.get());
 
-    // 5. 1x.
+    // One bitmap at the size asked for, one at twice it for high-resolution screens.
     bitmaps.push_back(drawnBitmap(image, size));
-
-    // 6. 2x, for high-resolution screens.
     bitmaps.push_back(drawnBitmap(image, 2 * size));
-
-    // 7.
     return std::make_shared<Picture>(size, size, std::move(bitmaps));
 }
 

@@ -17,42 +17,42 @@ constexpr Colour ruleDark{0x00333333};
 } // namespace
 
 bool myListBox::Event_CellBackgroundPaint(Graphics& g, std::int64_t row, std::int64_t column) {
-    // 1. A selected row keeps the list's own look.
+    // A selected row keeps the list's own look.
     if (Selected(row))
         return true;
 
-    // 2.-3. Stripes by the row's parity.
+    // Stripes by the row's parity.
     if (row % 2 == 0)
         g.ForeColor(IsDarkMode() ? evenRowDark : evenRowLight);
     else
         g.ForeColor(oddRow);
     g.FillRect(0, 0, g.Width(), g.Height());
 
-    // 4.-7. A rule under every cell and one right of every column but the last.
+    // A rule under every cell and one right of every column but the last.
     g.ForeColor(IsDarkMode() ? ruleDark : ruleLight);
     const double y = std::trunc(g.Height() - 1);
     g.DrawLine(0, y, g.Width(), y);
     if (column < ColumnCount() - 1)
         g.DrawLine(g.Width() - 1, 0, g.Width() - 1, y);
 
-    // 8.
+    // Whoever uses the class may paint over it.
     return CellBackgroundPaint ? CellBackgroundPaint(g, row, column) : false;
 }
 
 bool myListBox::Event_CompareRows(std::int64_t row1, std::int64_t row2, std::int64_t column,
                                   std::int64_t& result) {
-    const String first = Cell(row1, column);
-    const String second = Cell(row2, column);
+    const String& first = Cell(row1, column);
+    const String& second = Cell(row2, column);
     result = FinderCompare(first, second);
     return true;
 }
 
 std::int64_t myListBox::FinderCompare(const String& first, const String& second) {
-    const CFStringRef nativeFirst = StringToCFString(first);
-    const CFStringRef nativeSecond = StringToCFString(second);
-    const auto result = objc_msgSend<std::int64_t>(
-        nativeFirst, sel_registerName("localizedStandardCompare:"), nativeSecond);
-    UnlockCFString(nativeFirst);
-    UnlockCFString(nativeSecond);
-    return result;
+    // Native strings over the two texts, given back however the comparison ends.
+    const OwnedCFString nativeFirst(StringToCFString(first));
+    const OwnedCFString nativeSecond(StringToCFString(second));
+
+    // The platform's answer, unchanged.
+    static const SEL compare = sel_registerName("localizedStandardCompare:");
+    return objc_msgSend<std::int64_t>(nativeFirst.get(), compare, nativeSecond.get());
 }

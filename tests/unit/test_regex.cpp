@@ -234,4 +234,23 @@ TEST(RegEx, LongLinesAndManyMatches) {
     EXPECT_EQ(backtracking->SubExpressionString(0).size(), column.size());
 }
 
+// A long text of ASCII only is matched without UTF, which must change no
+// answer: the same text with one more, non-ASCII character at its end is
+// matched with UTF.
+TEST(RegEx, LongAsciiTextsMatchAsWithUtf8) {
+    String ascii;
+    for (int line = 0; line < 20000; ++line)
+        ascii += "Key" + std::to_string(line) + "\tvalue\tcid\n";
+    const String withUtf8 = ascii + kJapanese;
+    for (const String pattern :
+         {"\\t[^\\t\\n]+$", "(?i)KEY1\\d{3}\\t", "\\x{100}|cid$", "\\bv\\w+"}) {
+        SCOPED_TRACE(pattern);
+        EXPECT_EQ(replace(pattern, "<$0>", ascii) + kJapanese, replace(pattern, "<$0>", withUtf8));
+        const auto inAscii = search(pattern, ascii, RegExOptions(), 30000);
+        const auto inUtf8 = search(pattern, withUtf8, RegExOptions(), 30000);
+        ASSERT_TRUE(inAscii && inUtf8);
+        EXPECT_EQ(inAscii->SubExpressionStartB(0), inUtf8->SubExpressionStartB(0));
+    }
+}
+
 } // namespace

@@ -182,6 +182,31 @@ TEST_F(ListboxTest, AHeadingClickSortsThroughTheHandlerAscendingThenDescending) 
     EXPECT_EQ(view(*list).header()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
+TEST_F(ListboxTest, TheSortMarkGoesWhenTheRowsMayLeaveItsOrder) {
+    auto list = addList<NumberList>();
+    const QHeaderView& header = *view(*list).header();
+    const auto sortedByFirstColumn = [&] {
+        list->AddRow({"2", "b"});
+        list->AddRow({"1", "a"});
+        clickHeading(*list, 0);
+        EXPECT_EQ(header.sortIndicatorSection(), 0);
+    };
+
+    sortedByFirstColumn();
+    list->Cell(0, 1, "other column");
+    EXPECT_EQ(list->HeadingIndex(), 0);
+    list->Cell(0, 0, "3");
+    EXPECT_EQ(list->HeadingIndex(), -1);
+
+    sortedByFirstColumn();
+    list->AddRow({"0", "c"});
+    EXPECT_EQ(header.sortIndicatorSection(), -1);
+
+    sortedByFirstColumn();
+    list->DeleteAllRows();
+    EXPECT_EQ(list->HeadingIndex(), -1);
+}
+
 TEST_F(ListboxTest, WithoutAHandlerTheBytesDecideAndSelectionFollowsItsRow) {
     auto list = addList<Listbox>();
     for (const char* text : {"b", "a", "B", "á"})

@@ -1,4 +1,4 @@
-#include "CanvasImpl.h"
+#include "Canvas_p.h"
 
 #include "Canvas.h"
 #include "Picture.h"

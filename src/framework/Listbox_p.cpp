@@ -1,21 +1,14 @@
-#include "ListboxImpl.h"
+#include "Listbox_p.h"
 
 #include "Graphics.h"
 #include "Listbox.h"
 
 #include <QHeaderView>
 #include <QPainter>
-
-QModelIndex ListboxModel::index(int row, int column, const QModelIndex& parent) const {
-    return hasIndex(row, column, parent) ? createIndex(row, column) : QModelIndex();
-}
-
-QModelIndex ListboxModel::parent(const QModelIndex&) const {
-    return {};
-}
+#include <algorithm>
 
 int ListboxModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_);
 }
 
 int ListboxModel::columnCount(const QModelIndex& parent) const {
@@ -40,23 +33,22 @@ QVariant ListboxModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 void ListboxModel::setColumns(std::int64_t count) {
+    std::vector<String> cells(offset(rows_ * count));
+    const std::int64_t kept = std::min(count, columns());
+    for (std::int64_t row = 0; row < rows_; ++row) {
+        for (std::int64_t column = 0; column < kept; ++column)
+            cells[offset(row * count + column)] =
+                std::move(cells_[offset(row * columns() + column)]);
+    }
     beginResetModel();
+    cells_ = std::move(cells);
     headings_.resize(offset(count));
     endResetModel();
 }
 
-const String& ListboxModel::cell(std::int64_t row, std::int64_t column) const {
-    static const String none;
-    const std::vector<String>& cells = rows_[offset(row)];
-    return offset(column) < cells.size() ? cells[offset(column)] : none;
-}
-
 void ListboxModel::setCell(std::int64_t row, std::int64_t column, const String& text) {
-    std::vector<String>& cells = rows_[offset(row)];
-    if (cells.size() <= offset(column))
-        cells.resize(offset(column) + 1);
-    cells[offset(column)] = text;
-    const QModelIndex changed = createIndex(static_cast<int>(row), static_cast<int>(column));
+    cells_[offset(row * columns() + column)] = text;
+    const QModelIndex changed = index(static_cast<int>(row), static_cast<int>(column));
     Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
@@ -66,25 +58,33 @@ void ListboxModel::setHeading(std::int64_t column, const String& text) {
 }
 
 void ListboxModel::appendRow(std::vector<String> cells) {
-    const int row = static_cast<int>(rows_.size());
+    cells.resize(headings_.size());
+    const int row = static_cast<int>(rows_);
     beginInsertRows({}, row, row);
-    rows_.push_back(std::move(cells));
+    cells_.insert(cells_.end(), std::make_move_iterator(cells.begin()),
+                  std::make_move_iterator(cells.end()));
+    ++rows_;
     endInsertRows();
 }
 
 void ListboxModel::removeAllRows() {
     beginResetModel();
-    rows_.clear();
+    cells_.clear();
+    rows_ = 0;
     endResetModel();
 }
 
 void ListboxModel::reorder(const std::vector<std::int64_t>& order) {
-    std::vector<std::vector<String>> sorted;
-    sorted.reserve(order.size());
-    for (const std::int64_t row : order)
-        sorted.push_back(std::move(rows_[offset(row)]));
+    const auto width = offset(columns());
+    std::vector<String> sorted;
+    sorted.reserve(cells_.size());
+    for (const std::int64_t row : order) {
+        const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(offset(row) * width);
+        sorted.insert(sorted.end(), std::make_move_iterator(first),
+                      std::make_move_iterator(first + static_cast<std::ptrdiff_t>(width)));
+    }
     beginResetModel();
-    rows_ = std::move(sorted);
+    cells_ = std::move(sorted);
     endResetModel();
 }
 
