@@ -56,9 +56,9 @@ Result readRegularFile(const String& path, qint64 limit, Read read) {
 String iconFileOf(const String& bundle) {
     static const QRegularExpression entry(
         QStringLiteral(R"(<key>\s*CFBundleIconFile\s*</key>\s*<string>([^<]*)</string>)"));
-    const QString plist = QString::fromUtf8(readRegularFile<QByteArray>(
-        bundle + "/Contents/Info.plist", largestPropertyList,
-        [](QFile& file) { return file.read(largestPropertyList); }));
+    const QString plist = QString::fromUtf8(
+        readRegularFile<QByteArray>(bundle + "/Contents/Info.plist", largestPropertyList,
+                                    [](QFile& file) { return file.read(largestPropertyList); }));
     QString name = entry.match(plist).captured(1).trimmed();
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
@@ -136,11 +136,9 @@ std::vector<std::shared_ptr<Picture>> ForFile(const String& path) {
         return {};
     const FolderItem item(path);
     if (isApplicationBundle(item)) {
-        const String iconFile = iconFileOf(path);
-        if (Bitmaps bitmaps = iconFile.empty() ? Bitmaps()
-                                               : readRegularFile<Bitmaps>(
-                                                     iconFile, largestIconFile, decodeIcons);
-            !bitmaps.empty())
+        // No icon file named is a file that cannot be opened.
+        Bitmaps bitmaps = readRegularFile<Bitmaps>(iconFileOf(path), largestIconFile, decodeIcons);
+        if (!bitmaps.empty())
             return bitmaps;
     }
     return render(kindIcon(item));
