@@ -6,6 +6,7 @@
 #include "window/myListBox.h"
 
 #include "framework/Canvas.h"
+#include "framework/Exceptions.h"
 #include "framework/Label.h"
 
 #include "framework/Graphics.h"
@@ -35,6 +36,14 @@ struct Box {
         return out << b.left << "," << b.top << " " << b.width << "x" << b.height;
     }
 };
+
+// Declared first, so that it runs before any test makes the file types: the
+// drop zones then meet a reference to none as every such access does.
+TEST(Window1BeforeTheFileTypes, OpeningRaisesNilObjectException) {
+    if (FileTypeGroup1::App())
+        GTEST_SKIP() << "an earlier test made the file types";
+    EXPECT_THROW(Window1::Accessor(), NilObjectException);
+}
 
 class Window1Test : public ::testing::Test {
 protected:
