@@ -4,6 +4,7 @@
 #include "support/Icon.h"
 
 #include "framework/Picture.h"
+#include "platform/AutoreleasePool.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     write(bundle() + "/Contents/Resources/GlyphsApp.icns", reinterpret_cast<const char*>(data),
           size);
+    // What the icon lookup autoreleases goes when the input is done, as it
+    // goes when the program's event loop has handled a drop.
+    const objc::AutoreleasePool pool;
     // Whatever the icon file holds, the bundle shows an icon at both sizes.
     const std::shared_ptr<Picture> icon =
         Icon::Get(std::make_shared<FolderItem>(bundle().toStdString()), 64);

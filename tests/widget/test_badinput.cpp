@@ -3,6 +3,7 @@
 // take the report. Each case ends within a bound, shows the message the
 // program has for it or stays silent where it should, and loses nothing
 // where a write fails.
+#include "IconFiles.h"
 #include "ModalAnswer.h"
 #include "SaveDialogAnswer.h"
 #include "TempBundle.h"
@@ -16,7 +17,6 @@
 #include "framework/Picture.h"
 #include "framework/TextOutputStream.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -316,24 +316,6 @@ TEST(BadPropertyList, EveryKindGivesItsVersionTextOrTheEmptyText) {
     }
 }
 
-std::string png(int side, QColor colour) {
-    QImage image(side, side, QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
-
-// An icns block: its four-character type, its length with the header, its data.
-std::string block(const char* type, const std::string& data, quint32 claimedLength = 0) {
-    char length[4];
-    qToBigEndian<quint32>(claimedLength ? claimedLength : static_cast<quint32>(data.size() + 8),
-                          length);
-    return std::string(type, 4) + std::string(length, 4) + data;
-}
-
 quint32 crc32(std::string_view bytes) {
     quint32 crc = 0xFFFFFFFF;
     for (const char byte : bytes) {
@@ -468,7 +450,15 @@ protected:
         return std::nullopt;
     }
 
+    // An earlier report in the target folder, and its path.
+    QString earlierReport(const QByteArray& text) {
+        const QString path = dir.filePath("report.txt");
+        writeFile(path, text);
+        return path;
+    }
+
     std::shared_ptr<Window1> window;
+    QTemporaryDir dir;
 };
 
 // A disk that fills part-way through the save: the user is told why, and
@@ -476,11 +466,9 @@ protected:
 TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
     if (!runningAsRoot())
         GTEST_SKIP() << "not running as root, so no small file system can be mounted";
-    QTemporaryDir dir;
     if (::mount("tmpfs", dir.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
-    const QString path = dir.filePath("report.txt");
-    writeFile(path, "earlier report");
+    const QString path = earlierReport("earlier report");
     fill(20000);
     const std::optional<ModalAnswer::Seen> alert = save(path);
     const QByteArray after = contents(path);
@@ -494,9 +482,7 @@ TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
 TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
     if (runningAsRoot())
         GTEST_SKIP() << "running as root, where file permissions do not hold";
-    QTemporaryDir dir;
-    const QString path = dir.filePath("report.txt");
-    writeFile(path, "earlier report");
+    const QString path = earlierReport("earlier report");
     QFile::setPermissions(path, QFile::ReadOwner);
     fill(1);
     EXPECT_TRUE(save(path).has_value());
@@ -507,9 +493,7 @@ TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
 TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
     if (runningAsRoot())
         GTEST_SKIP() << "running as root, where file permissions do not hold";
-    QTemporaryDir dir;
-    const QString path = dir.filePath("report.txt");
-    writeFile(path, "earlier report, longer than the new one");
+    const QString path = earlierReport("earlier report, longer than the new one");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     fill(1);
     const bool alerted = save(path).has_value();
