@@ -6,6 +6,7 @@
 #include "framework/RegularFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -81,10 +83,44 @@ private:
     const int saved_;
 };
 
+quint32 bigEndianAt(const QByteArray& bytes, qint64 at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+// Qt's icns reader reads every image whole, at the length the file gives for
+// it, and takes unchecked the lengths in the table of contents and those of
+// blocks past the end the file's header states: one crafted length makes it
+// ask for gigabytes. A file whose header does not state its true size, or
+// whose table lists an image beyond its end, is damaged and not handed to it.
+bool lengthsHold(const QByteArray& bytes) {
+    const qint64 size = bytes.size();
+    if (size < 8 || !bytes.startsWith("icns") || bigEndianAt(bytes, 4) != size)
+        return false;
+    if (size < 16 || bytes.mid(8, 4) != "TOC ")
+        return true;
+    // The table's entries give the blocks that follow it, in order.
+    const qint64 tableEnd = 8 + qint64{bigEndianAt(bytes, 12)};
+    qint64 blockEnd = tableEnd;
+    for (qint64 entry = 16; entry + 8 <= std::min(tableEnd, size); entry += 8) {
+        const quint32 length = bigEndianAt(bytes, entry + 4);
+        // The reader stops at an entry without a type or shorter than its header.
+        if (bigEndianAt(bytes, entry) == 0 || length < 8)
+            return true;
+        blockEnd += length;
+        if (blockEnd > size)
+            return false;
+    }
+    return true;
+}
+
 // Every image of the icns file that decodes; a damaged entry is passed over.
 Bitmaps decodeIcons(QFile& file) {
+    QBuffer bytes;
+    bytes.setData(file.readAll());
+    if (!lengthsHold(bytes.data()) || !bytes.open(QIODevice::ReadOnly))
+        return {};
     const AllocationLimit limit(largestImageMegabytes);
-    QImageReader reader(&file, "icns");
+    QImageReader reader(&bytes, "icns");
     Bitmaps bitmaps;
     qint64 decoded = 0;
     const int count = std::min(reader.imageCount(), mostImages);

@@ -359,6 +359,18 @@ TEST(BadIcon, ABundleWithABrokenIconShowsAGenericOne) {
          [&](const TempBundle& b) {
              b.write(icon, block("icns", block("ic08", pngClaiming(60000))));
          }},
+        // Qt's reader takes these lengths unchecked and would ask for 2 GB.
+        {"a block past the end its header states, claiming 2 GB",
+         [&](const TempBundle& b) {
+             const std::string first = block("icns", block("ic07", png(16, Qt::red)));
+             b.write(icon, first + block("ic08", std::string(8, 'x'), 0x7FFFFFF0));
+         }},
+        {"a table of contents claiming 2 GB",
+         [&](const TempBundle& b) {
+             const std::string image = block("ic07", png(16, Qt::red));
+             const std::string entry = image.substr(0, 4) + std::string("\x7f\xff\xff\xf0", 4);
+             b.write(icon, block("icns", block("TOC ", entry) + image));
+         }},
         {"a PNG named .icns",
          [&](const TempBundle& b) {
              b.write(icon, png(128, Qt::red));
