@@ -31,7 +31,8 @@ public:
     // The bundle's Adobe-Japan1 mapping file as a map from column 1 to column
     // 2; empty, after an alert, when it is missing, unreadable or gives no entry.
     static Dictionary GetMapFile(const FolderItemPtr& app);
-    // The entries of a mapping file's text, without an alert of its own.
+    // The entries of a mapping file's text. No alert of its own: only the
+    // regular-expression routine's message on an engine error.
     static Dictionary MapFileEntries(String text);
     // The bundle's short version and build joined by "-"; empty without a
     // readable Info.plist.
