@@ -1,5 +1,6 @@
 // Speed of the mapping-file reader on a table of the published Adobe-Japan1
-// size, and of the value comparison the compare button makes for every key.
+// size, of the version reader on a crafted property list, and of the value
+// comparison the compare button makes for every key.
 #include "window/Window1.h"
 
 #include <QApplication>
@@ -113,6 +114,30 @@ void GetMapFile(benchmark::State& state) {
     state.counters["keys"] = static_cast<double>(keys);
 }
 BENCHMARK(GetMapFile)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// A crafted Info.plist: the short-version key again and again, its string
+// never closed. The argument is the file's size in kilobytes; 4096 is the
+// largest property list the reader takes.
+void GetAppVerInfoUnclosedValues(benchmark::State& state) {
+    const std::string entry = "<key>CFBundleShortVersionString</key><string>";
+    std::string plist;
+    while (plist.size() + entry.size() <= static_cast<std::size_t>(state.range(0)) * 1024)
+        plist += entry;
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/Glyphs.app/Contents/Info.plist";
+    QFile out(file);
+    if (!dir.isValid() || !QDir().mkpath(QFileInfo(file).path()) ||
+        !out.open(QIODevice::WriteOnly) ||
+        out.write(plist.data(), static_cast<qint64>(plist.size())) !=
+            static_cast<qint64>(plist.size()))
+        throw std::runtime_error("cannot write " + file.toStdString());
+    out.close();
+    const auto app = std::make_shared<FolderItem>((dir.path() + "/Glyphs.app").toStdString());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Window1::GetAppVerInfo(app));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(plist.size()));
+}
+BENCHMARK(GetAppVerInfoUnclosedValues)->Arg(900)->Arg(4096)->Unit(benchmark::kMillisecond);
 
 // Most values of two versions are equal; then the bytes decide at once.
 void CompareEqual(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <memory>
 #include <string>
 
 // The framework's exception classes. `Message` and `ErrorNumber` as the
@@ -52,3 +53,11 @@ class TypeMismatchException : public RuntimeException {
 class ThreadAccessingUIException : public RuntimeException {
     using RuntimeException::RuntimeException;
 };
+
+// The object a shared reference holds. An access through none raises
+// NilObjectException, as every access of the framework through none does.
+template <class T> T& Deref(const std::shared_ptr<T>& object) {
+    if (!object)
+        throw NilObjectException();
+    return *object;
+}

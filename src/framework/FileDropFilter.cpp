@@ -21,8 +21,13 @@ void FileDropFilter::Accept(const String& fileTypeName) {
 
 std::vector<String> FileDropFilter::Paths(const QMimeData& data) {
     std::vector<String> paths;
+    // A Linux file name is bytes, not always UTF-8: the path is taken from the
+    // URL's own percent-encoding, so that every byte of it stays as it is.
     for (const QUrl& url : data.urls())
-        paths.push_back(url.isLocalFile() ? url.toLocalFile().toStdString() : String());
+        paths.push_back(url.isLocalFile() ? QByteArray::fromPercentEncoding(
+                                                url.path(QUrl::FullyEncoded).toLatin1())
+                                                .toStdString()
+                                          : String());
     return paths;
 }
 

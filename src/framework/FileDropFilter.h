@@ -22,8 +22,8 @@ public:
     // Adds the registered file type of that name to those the widget takes.
     void Accept(const String& fileTypeName);
 
-    // The local paths a drag carries, in its order; an item that is no local
-    // file gives an empty path.
+    // The local paths a drag carries, in its order, byte for byte as the
+    // file system names them; an item that is no local file gives an empty path.
     static std::vector<String> Paths(const QMimeData& data);
 
 protected:

@@ -29,6 +29,14 @@ bool FolderItem::IsFolder() const {
     return fs::is_directory(path_, error);
 }
 
+std::int64_t FolderItem::Length() const {
+    std::error_code error;
+    if (!fs::is_regular_file(path_, error))
+        return 0;
+    const std::uintmax_t size = fs::file_size(path_, error);
+    return error ? 0 : static_cast<std::int64_t>(size);
+}
+
 FolderItemPtr FolderItem::Child(const String& name, bool followAliases) const {
     fs::path child = path_ / name;
     std::error_code error;

@@ -2,6 +2,7 @@
 
 #include "String.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -21,6 +22,8 @@ public:
     // Symbolic links are followed: a link to a missing target does not exist.
     bool Exists() const;
     bool IsFolder() const;
+    // The size in bytes of the file (links followed); 0 for anything else.
+    std::int64_t Length() const;
     // The item of that name inside this folder; links are resolved when asked.
     FolderItemPtr Child(const String& name, bool followAliases = true) const;
     // Makes this folder inside its existing parent; nothing happens when it

@@ -63,6 +63,12 @@ String Trim(String text) {
     return text;
 }
 
+String TrimRight(String text, std::string_view characters) {
+    const std::size_t last = text.find_last_not_of(characters);
+    text.erase(last == String::npos ? 0 : last + 1);
+    return text;
+}
+
 String ReplaceLineEndings(String text, std::string_view lineEnd) {
     if (lineEnd == "\n" && text.find('\r') == String::npos)
         return text;

@@ -21,6 +21,8 @@ std::int64_t Bytes(std::string_view text);
 String Left(std::string_view text, std::int64_t count);
 // Removes ASCII whitespace (space, tab, LF, VT, FF, CR) at both ends only.
 String Trim(String text);
+// Removes every one of `characters` at the end only.
+String TrimRight(String text, std::string_view characters);
 // Every CR LF, lone CR and lone LF becomes `lineEnd`.
 // A text that needs no change comes back as it was, without a copy.
 String ReplaceLineEndings(String text, std::string_view lineEnd);

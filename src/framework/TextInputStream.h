@@ -3,15 +3,16 @@
 #include "FolderItem.h"
 #include "String.h"
 
-#include <cstdio>
 #include <memory>
 
 enum class Encodings { UTF8 };
 
+class RegularFile;
 class TextInputStream;
 using TextInputStreamPtr = std::shared_ptr<TextInputStream>;
 
-// Reads a text file; closed when released. Failures raise IOException.
+// Reads a text file; closed when released. Only a regular file opens (see
+// RegularFile). Failures raise IOException.
 class TextInputStream {
 public:
     static TextInputStreamPtr Open(const FolderItemPtr& file);
@@ -21,13 +22,15 @@ public:
 
     Encodings Encoding = Encodings::UTF8;
 
-    // The rest of the file as one text, read in one go.
+    // The rest of the file as one text, read in one go. Text read as UTF-8
+    // from the start of the file loses a leading byte-order mark, as text
+    // editors drop it.
     String ReadAll();
     void Close();
 
 private:
-    TextInputStream(std::FILE* file, String path);
+    explicit TextInputStream(std::unique_ptr<RegularFile> file);
 
-    std::FILE* file_;
-    String path_;
+    std::unique_ptr<RegularFile> file_;
+    bool atStart_ = true;
 };

@@ -8,6 +8,7 @@ TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
     if (!file)
         throw NilObjectException();
     auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file->NativePath()));
+    saveFile->setDirectWriteFallback(true);
     // Unbuffered, so that a failed write is seen by the write itself: QSaveFile
     // does not notice a write that fails while its buffer is flushed on commit.
     if (!saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -26,14 +27,18 @@ TextOutputStream::~TextOutputStream() {
 void TextOutputStream::Write(std::string_view text) {
     if (!file_->isOpen())
         throw IOException(describe("The stream is closed"));
-    const auto size = static_cast<qint64>(text.size());
-    if (file_->write(text.data(), size) != size) {
-        // A short write is no error to QSaveFile; the partial file must never
-        // replace the target.
-        const IOException error(describe("Cannot write"));
-        file_->cancelWriting();
-        file_->commit();
-        throw error;
+    // A write that stops part-way (a full disk) is no error to QSaveFile, and
+    // says nothing of why; writing the rest gives the system's reason.
+    while (!text.empty()) {
+        const qint64 written = file_->write(text.data(), static_cast<qint64>(text.size()));
+        if (written <= 0) {
+            // The partial file must never replace the target.
+            const IOException error(describe("Cannot write"));
+            file_->cancelWriting();
+            file_->commit();
+            throw error;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
     }
 }
 

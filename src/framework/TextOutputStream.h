@@ -12,8 +12,10 @@ using TextOutputStreamPtr = std::shared_ptr<TextOutputStream>;
 // Writes a text file atomically: the text goes to a temporary file beside the
 // target, which replaces the target only when the stream is closed, so a
 // failed write never leaves a truncated file where an earlier one stood.
-// Failures raise IOException. A stream released without Close is closed then,
-// silently.
+// Where the folder takes no new file (a read-only folder) but the file itself
+// may be written, the file is written in place, as a plain write would.
+// Failures raise IOException with the system's reason. A stream released
+// without Close is closed then, silently.
 class TextOutputStream {
 public:
     // Creates the file, or replaces an existing file of that name on Close.

@@ -1,8 +1,12 @@
 #include "WorkspaceIcons.h"
 
+#include "framework/Exceptions.h"
+#include "framework/FolderItem.h"
 #include "framework/Picture.h"
+#include "framework/RegularFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -10,6 +14,7 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -25,34 +30,43 @@ constexpr int themeSides[] = {16, 32, 64, 128, 256, 512};
 
 using Bitmaps = std::vector<std::shared_ptr<Picture>>;
 
-bool isApplicationBundle(const QFileInfo& info) {
-    return info.isDir() && info.fileName().endsWith(QLatin1String(".app"));
+// The file system names files in bytes, which need not be UTF-8: paths stay
+// in the framework's bytes and files are opened by them, never through a
+// QString that could not hold every name.
+bool isApplicationBundle(const FolderItem& item) {
+    return item.IsFolder() && item.Name().ends_with(".app");
 }
 
-// A regular file only: a folder, a device or a pipe could block or never end.
-QByteArray readSmallFile(const QString& path, qint64 limit) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > limit)
+// Hands a regular file of at most `limit` bytes to `read`, and gives what it
+// gives; a folder, device or pipe, which could block or never end, gives nothing.
+template <class Result, class Read>
+Result readRegularFile(const String& path, qint64 limit, Read read) {
+    try {
+        const RegularFile file(path);
+        QFile device;
+        if (file.Length() > limit ||
+            !device.open(file.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            return {};
+        return read(device);
+    } catch (const IOException&) {
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(limit);
+    }
 }
 
 // The icon file that the bundle's Info.plist names, with or without its
-// extension; empty when it names none.
-QString iconFileOf(const QString& bundle) {
+// extension, inside the bundle's Resources folder; empty when it names none.
+String iconFileOf(const String& bundle) {
     static const QRegularExpression entry(
         QStringLiteral(R"(<key>\s*CFBundleIconFile\s*</key>\s*<string>([^<]*)</string>)"));
     const QString plist = QString::fromUtf8(
-        readSmallFile(bundle + QLatin1String("/Contents/Info.plist"), largestPropertyList));
+        readRegularFile<QByteArray>(bundle + "/Contents/Info.plist", largestPropertyList,
+                                    [](QFile& file) { return file.read(largestPropertyList); }));
     QString name = entry.match(plist).captured(1).trimmed();
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
     if (!name.endsWith(QLatin1String(".icns"), Qt::CaseInsensitive))
         name += QLatin1String(".icns");
-    return bundle + QLatin1String("/Contents/Resources/") + name;
+    return bundle + "/Contents/Resources/" + name.toStdString();
 }
 
 // The reader's allocation limit is process-wide; it is lowered only while an icon is read.
@@ -69,13 +83,44 @@ private:
     const int saved_;
 };
 
+quint32 bigEndianAt(const QByteArray& bytes, qint64 at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+// Qt's icns reader reads every image whole, at the length the file gives for
+// it, and takes unchecked the lengths in the table of contents and those of
+// blocks past the end the file's header states: one crafted length makes it
+// ask for gigabytes. A file whose header does not state its true size, or
+// whose table lists an image beyond its end, is damaged and not handed to it.
+bool lengthsHold(const QByteArray& bytes) {
+    const qint64 size = bytes.size();
+    if (size < 8 || !bytes.startsWith("icns") || bigEndianAt(bytes, 4) != size)
+        return false;
+    if (size < 16 || bytes.mid(8, 4) != "TOC ")
+        return true;
+    // The table's entries give the blocks that follow it, in order.
+    const qint64 tableEnd = 8 + qint64{bigEndianAt(bytes, 12)};
+    qint64 blockEnd = tableEnd;
+    for (qint64 entry = 16; entry + 8 <= std::min(tableEnd, size); entry += 8) {
+        const quint32 length = bigEndianAt(bytes, entry + 4);
+        // The reader stops at an entry without a type or shorter than its header.
+        if (bigEndianAt(bytes, entry) == 0 || length < 8)
+            return true;
+        blockEnd += length;
+        if (blockEnd > size)
+            return false;
+    }
+    return true;
+}
+
 // Every image of the icns file that decodes; a damaged entry is passed over.
-Bitmaps readIconFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > largestIconFile)
+Bitmaps decodeIcons(QFile& file) {
+    QBuffer bytes;
+    bytes.setData(file.readAll());
+    if (!lengthsHold(bytes.data()) || !bytes.open(QIODevice::ReadOnly))
         return {};
     const AllocationLimit limit(largestImageMegabytes);
-    QImageReader reader(path, "icns");
+    QImageReader reader(&bytes, "icns");
     Bitmaps bitmaps;
     qint64 decoded = 0;
     const int count = std::min(reader.imageCount(), mostImages);
@@ -92,14 +137,15 @@ Bitmaps readIconFile(const QString& path) {
     return bitmaps;
 }
 
-QIcon kindIcon(const QFileInfo& info) {
-    QIcon icon = QFileIconProvider().icon(info);
-    if (isApplicationBundle(info))
+QIcon kindIcon(const FolderItem& item) {
+    QIcon icon = QFileIconProvider().icon(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(item.NativePath()))));
+    if (isApplicationBundle(item))
         return QIcon::fromTheme(QStringLiteral("application-x-executable"), icon);
     if (!icon.isNull())
         return icon;
-    return QApplication::style()->standardIcon(info.isDir() ? QStyle::SP_DirIcon
-                                                            : QStyle::SP_FileIcon);
+    return QApplication::style()->standardIcon(item.IsFolder() ? QStyle::SP_DirIcon
+                                                               : QStyle::SP_FileIcon);
 }
 
 // The icon at the usual icon sizes; an icon that has no larger image gives
@@ -124,14 +170,14 @@ namespace WorkspaceIcons {
 std::vector<std::shared_ptr<Picture>> ForFile(const String& path) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return {};
-    const QFileInfo info(QString::fromStdString(path));
-    if (isApplicationBundle(info)) {
-        const QString iconFile = iconFileOf(info.filePath());
-        if (Bitmaps bitmaps = iconFile.isEmpty() ? Bitmaps() : readIconFile(iconFile);
-            !bitmaps.empty())
+    const FolderItem item(path);
+    if (isApplicationBundle(item)) {
+        // No icon file named is a file that cannot be opened.
+        Bitmaps bitmaps = readRegularFile<Bitmaps>(iconFileOf(path), largestIconFile, decodeIcons);
+        if (!bitmaps.empty())
             return bitmaps;
     }
-    return render(kindIcon(info));
+    return render(kindIcon(item));
 }
 
 } // namespace WorkspaceIcons

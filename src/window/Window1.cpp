@@ -191,6 +191,27 @@ DesignRecord listBoxDesign(const ControlDesign& d) {
                         {"InitialParent", String(d.parent)}};
 }
 
+// The name as one part of a path: the version texts come from the bundle, and
+// a "/" in them would put the report into another folder than the one the
+// user chose, a control character into a name no one can type. Each becomes "-".
+String fileNamePart(const String& name) {
+    String part;
+    part.reserve(name.size());
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        const bool c1Control = byte == 0xC2 && at + 1 < name.size() &&
+                               static_cast<unsigned char>(name[at + 1]) >= 0x80 &&
+                               static_cast<unsigned char>(name[at + 1]) <= 0x9F;
+        if (byte == '/' || byte < 0x20 || byte == 0x7F || c1Control) {
+            part += '-';
+            at += c1Control ? 1 : 0;
+        } else {
+            part += name[at];
+        }
+    }
+    return part;
+}
+
 } // namespace
 
 // The members in which the two drop zones differ.
@@ -332,11 +353,11 @@ std::function<void(Args...)> Window1::handler(void (Window1::*method)(Args...)) 
 }
 
 void Window1::GroupBox1_Open(GroupBox& sender) {
-    sender.AcceptFileDrop(*FileTypeGroup1::App());
+    sender.AcceptFileDrop(Deref(FileTypeGroup1::App()));
 }
 
 void Window1::GroupBox2_Open(GroupBox& sender) {
-    sender.AcceptFileDrop(*FileTypeGroup1::App());
+    sender.AcceptFileDrop(Deref(FileTypeGroup1::App()));
 }
 
 void Window1::GroupBox1_DropObject(GroupBox&, DragItem& obj, std::int64_t) {
@@ -348,15 +369,15 @@ void Window1::GroupBox2_DropObject(GroupBox&, DragItem& obj, std::int64_t) {
 }
 
 void Window1::dropOn(const Zone& zone, DragItem& obj) {
-    // 1.-8. Every drop first empties the zone and the list.
+    // Every drop first empties the zone and the list.
     resetZone(zone);
 
-    // 9.-10. Only the drag's first item counts.
+    // Only the drag's first item counts.
     if (!obj.FolderItemAvailable())
         return;
     const FolderItemPtr f = obj.FolderItem();
 
-    // 11. The name must begin with "Glyphs" and end with ".app", byte for byte.
+    // The name must begin with "Glyphs" and end with ".app", byte for byte.
     const String name = f->Name();
     const bool glyphsPrefix = name.size() >= 6 && name.compare(0, 6, "Glyphs") == 0;
     if (!glyphsPrefix || name.size() < 4 || name.compare(name.size() - 4, 4, ".app") != 0) {
@@ -364,7 +385,7 @@ void Window1::dropOn(const Zone& zone, DragItem& obj) {
         return;
     }
 
-    // 12.-18.
+    // Accepted: the zone shows the bundle.
     loadZone(zone, f);
 }
 
@@ -433,25 +454,27 @@ void Window1::PushButton1_Action(PushButton&) {
 }
 
 void Window1::PushButton2_Action(PushButton&) {
-    // 1. Nothing to save.
+    // Nothing to save.
     const auto list = ListBox1();
     if (list->ListCount() == 0)
         return;
 
-    // 2.-4. Ask where, under a name made of the two versions.
+    // Ask where, under a name made of the two versions.
     const String oldVersion = Label1()->Text();
     const String newVersion = Label2()->Text();
     const FolderItemPtr file = General::ShowSavePanel(
-        "Diff_" + oldVersion + "_" + newVersion + ".txt", "", nullptr, nullptr);
+        fileNamePart("Diff_" + oldVersion + "_" + newVersion + ".txt"), "", nullptr, nullptr);
     if (!file)
         return;
 
-    // 5.-6. The versions, then the rows as the list shows them.
+    // The versions, then the rows as the list shows them.
     const String text =
         oldVersion + "\t" + newVersion + String(Str::EndOfLine) + list->Cell(-1, -1);
 
-    // 7.-8.
-    saveReport(file, Str::Trim(text));
+    // Only line ends go from the end, so that the file has no final
+    // line end while every row, the first line too, keeps both its columns
+    // exactly, an empty version or value and trailing blanks included.
+    saveReport(file, Str::TrimRight(text, "\r\n"));
 }
 
 // A report that cannot be written is told, never passed over in silence: the

@@ -29,10 +29,16 @@ public:
     FolderItemPtr AppNEW;
 
     // The bundle's Adobe-Japan1 mapping file as a map from column 1 to column
-    // 2; empty, after an alert, when it is missing, unreadable or empty.
+    // 2; empty, after an alert, when it is missing, unreadable or gives no entry.
     static Dictionary GetMapFile(const FolderItemPtr& app);
-    // The bundle's short version and build joined by "-"; empty without Info.plist.
+    // The entries of a mapping file's text. No alert of its own: only the
+    // regular-expression routine's message on an engine error.
+    static Dictionary MapFileEntries(String text);
+    // The bundle's short version and build joined by "-"; empty without a
+    // readable Info.plist.
     static String GetAppVerInfo(const FolderItemPtr& app);
+    // The version text of a property list's text.
+    static String AppVerInfoFromPlist(String text);
 
     std::shared_ptr<Canvas> Canvas1() const;
     std::shared_ptr<Canvas> Canvas2() const;

@@ -9,8 +9,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
+
+// Real property lists hold a few kilobytes.
+constexpr std::int64_t largestPropertyList = 4 * 1024 * 1024;
 
 constexpr std::array<const char*, 3> mapFileCandidates = {
     "/Contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources/MapFileAdobeJapan1.txt",
@@ -56,76 +60,84 @@ void addEntry(Dictionary& map, std::string_view line) {
     map.Value(line.substr(0, firstTab), rest.substr(0, rest.find('\t')));
 }
 
-} // namespace
-
-Dictionary Window1::GetMapFile(const FolderItemPtr& app) {
-    // 1. The result, empty after every failure.
-    Dictionary map;
-
-    // 2.-3. The first candidate that exists is the mapping file.
-    const FolderItemPtr file = findMapFile(app);
-    if (!file) {
-        alert("Not found MapFileAdobe-Japan1.txt");
-        return map;
-    }
-
-    // 4. Read it whole as UTF-8; the stream closes when it is released.
-    String text;
+// The whole file as UTF-8 text; nothing when it cannot be read. Only a
+// regular file is read: a folder, a pipe or a device counts as unreadable.
+std::optional<String> readWholeFile(const FolderItemPtr& file) {
     try {
         const TextInputStreamPtr stream = TextInputStream::Open(file);
         stream->Encoding = Encodings::UTF8;
-        text = stream->ReadAll();
+        return stream->ReadAll();
     } catch (const IOException&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+Dictionary Window1::GetMapFile(const FolderItemPtr& app) {
+    // The first candidate that exists is the mapping file.
+    const FolderItemPtr file = findMapFile(app);
+    if (!file) {
+        alert("Not found MapFileAdobe-Japan1.txt");
+        return {};
+    }
+
+    // Read whole; the stream closes when it is released.
+    std::optional<String> text = readWholeFile(file);
+    if (!text) {
         alert("Error accessing");
-        return map;
+        return {};
     }
 
-    // 5. An empty file is an error; a file of only whitespace is not.
-    if (Str::Bytes(text) == 0) {
+    // A file that gives no entry, empty, blank or without a usable line, is
+    // told here: the compare button stops on an empty map without a word.
+    Dictionary map = MapFileEntries(std::move(*text));
+    if (map.KeyCount() == 0)
         alert("There is something wrong with MapFileAdobe-Japan1.txt");
-        return map;
-    }
+    return map;
+}
 
-    // 6.-8. One line end, no whitespace around the whole text, and each
-    // line's last non-empty column removed.
+Dictionary Window1::MapFileEntries(String text) {
+    // One line end, no whitespace around the whole text, and each line's last
+    // non-empty column removed.
     text = Str::ReplaceLineEndings(std::move(text), "\n");
     text = Str::Trim(std::move(text));
     text = RegExVelk::ReplaceAll(text, "\\t[^\\t\\n]+$", "", true);
 
-    // 9.-10. Every line of two or more columns sets key = column 1, value = column 2.
+    // Every line of two or more columns sets key = column 1, value = column 2.
+    Dictionary map;
     map.Reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     forEachLine(text, [&map](std::string_view line) { addEntry(map, line); });
-
-    // 11.
     return map;
 }
 
 String Window1::GetAppVerInfo(const FolderItemPtr& app) {
-    // 1. The property list, found by name with links followed.
+    // The property list, found by name with links followed. One that cannot
+    // be read (a folder of that name, no permission, a pipe), or that is
+    // larger than any real one, counts as a missing one.
     const FolderItemPtr contents = app->Child("Contents", true);
     const FolderItemPtr plist = contents ? contents->Child("Info.plist", true) : nullptr;
-    if (!plist || !plist->Exists())
+    if (!plist || !plist->Exists() || plist->Length() > largestPropertyList)
         return "";
+    const std::optional<String> text = readWholeFile(plist);
+    return text ? AppVerInfoFromPlist(*text) : "";
+}
 
-    // 2. Read whole as UTF-8. A property list that exists but cannot be read
-    // (a folder of that name, no permission) counts as a missing one.
-    String text;
-    try {
-        const TextInputStreamPtr stream = TextInputStream::Open(plist);
-        stream->Encoding = Encodings::UTF8;
-        text = stream->ReadAll();
-    } catch (const IOException&) {
-        return "";
-    }
-
-    // 3.-4. Flatten: no indentation, no line feeds.
+String Window1::AppVerInfoFromPlist(String text) {
+    // Flatten: no indentation, no line feeds.
     text = RegExVelk::ReplaceAll(text, "^\\s+", "", true);
     text = RegExVelk::ReplaceAll(text, "\\n", "", true);
 
-    // 5.-7. The two values, joined by "-".
+    // The two values, joined by "-". Once the line feeds are gone, a key's
+    // first place gives its value or no later place can: without a closing
+    // tag after it there is none after a later place either. (*COMMIT) stops
+    // the search there, where the engine would otherwise run from every later
+    // place of the key to the end of the text, in time growing with the
+    // square of the text's length.
     const String shortVersion = RegExVelk::MachStr(
-        text, "(?<=<key>CFBundleShortVersionString</key><string>).+?(?=</string>)", 0, true);
+        text, "(?<=<key>CFBundleShortVersionString</key><string>)(*COMMIT).+?(?=</string>)", 0,
+        true);
     const String buildVersion = RegExVelk::MachStr(
-        text, "(?<=<key>CFBundleVersion</key><string>).+?(?=</string>)", 0, true);
+        text, "(?<=<key>CFBundleVersion</key><string>)(*COMMIT).+?(?=</string>)", 0, true);
     return shortVersion + "-" + buildVersion;
 }

@@ -1,3 +1,4 @@
+#include "IconFiles.h"
 #include "TempBundle.h"
 #include "support/Icon.h"
 
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -22,23 +22,6 @@
 #include <vector>
 
 namespace {
-
-std::string png(int side, QColor colour) {
-    QImage image(side, side, QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
-
-// An icns block: its four-character type, its length with the header, its data.
-std::string block(const char* type, const std::string& data) {
-    char length[4];
-    qToBigEndian<quint32>(static_cast<quint32>(data.size() + 8), length);
-    return std::string(type, 4) + std::string(length, 4) + data;
-}
 
 // The icon of a real application: 128 pixels blue, 256 pixels green.
 std::string icns() {

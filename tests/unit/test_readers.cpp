@@ -63,10 +63,15 @@ TEST(GetMapFile, EachFailureShowsOneCautionAlertAndGivesAnEmptyMap) {
     folder.write(TempBundle::mapPath(TempBundle::PluginNoHyphen) + "/inside", "");
     EXPECT_EQ(readMap(folder).alerts, QStringList{"Error accessing"});
 
-    TempBundle blank;
-    blank.writeMap(" \t\r\n\t \n");
-    EXPECT_EQ(readMap(blank).alerts, QStringList{});
-    EXPECT_TRUE(readMap(blank).entries.empty());
+    // A file with text but no entry is as unusable as an empty one.
+    for (const char* const useless : {" \t\r\n\t \n", "no tab\nat all\n", "\xEF\xBB\xBF"}) {
+        TempBundle blank;
+        blank.writeMap(useless);
+        const Read read = readMap(blank);
+        EXPECT_EQ(read.alerts, QStringList{"There is something wrong with MapFileAdobe-Japan1.txt"})
+            << useless;
+        EXPECT_TRUE(read.entries.empty());
+    }
 }
 
 struct MapCase {
@@ -105,17 +110,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "CID\tUniJIS\tName\n1\t0020\tspace\n",
                 {{"CID", "UniJIS"}, {"1", "0020"}}},
         MapCase{"CaseSensitiveKeys", "a\tx\t-\nA\ty\t-\n", {{"a", "x"}, {"A", "y"}}},
+        MapCase{"ByteOrderMarkIsNoPartOfTheFirstKey",
+                "\xEF\xBB\xBF"
+                "a\tb\tc\n",
+                {{"a", "b"}}},
         MapCase{"NulBytesStayInValues",
                 std::string("a\tb\0c\td\n", 9),
                 {{"a", std::string("b\0c", 3)}}}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(GetMapFile, InvalidUtf8GivesAMessageAndAnEmptyMap) {
+TEST(GetMapFile, InvalidUtf8GivesTheEngineMessageThenTheReadersAndAnEmptyMap) {
     TempBundle bundle;
     bundle.writeMap("a\t\xFF\xFE\tc\n");
     const Read read = readMap(bundle);
-    ASSERT_EQ(read.alerts.size(), 1);
+    ASSERT_EQ(read.alerts.size(), 2);
     EXPECT_TRUE(read.alerts[0].startsWith("RegEx error: \n")) << read.alerts[0].toStdString();
+    EXPECT_EQ(read.alerts[1], "There is something wrong with MapFileAdobe-Japan1.txt");
     EXPECT_TRUE(read.entries.empty());
 }
 

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -77,10 +78,14 @@ protected:
     // the window's own dispatch as the desktop's drag and drop reaches it.
     // False when the drag was refused on its way in.
     bool dragAndDrop(QPoint point, const QStringList& paths) {
-        QMimeData data;
         QList<QUrl> urls;
         for (const QString& path : paths)
             urls << QUrl::fromLocalFile(path);
+        return dragAndDrop(point, urls);
+    }
+
+    bool dragAndDrop(QPoint point, const QList<QUrl>& urls) {
+        QMimeData data;
         data.setUrls(urls);
         QWindow* const target = window->NativeWidget()->windowHandle();
         const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
@@ -104,9 +109,16 @@ protected:
     // Drops the files on the zone, waits for the handler, which runs once the
     // drag is over, and answers its alert. The alerts shown, in order.
     QStringList drop(Zone zone, const QStringList& paths, Spot where = Spot::Frame) {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        return drop(zone, urls, where);
+    }
+
+    QStringList drop(Zone zone, const QList<QUrl>& urls, Spot where = Spot::Frame) {
         label(zone)->Text("(waiting)");
         ModalAnswer answer;
-        if (!dragAndDrop(spot(zone, where), paths)) {
+        if (!dragAndDrop(spot(zone, where), urls)) {
             ADD_FAILURE() << "the drag was refused";
             return {};
         }
@@ -271,6 +283,41 @@ TEST_F(DropZoneTest, ABundleGoneBeforeTheDropIsHandledLoadsWithoutIcon) {
     ASSERT_NE(window->AppOLD, nullptr);
     EXPECT_EQ(canvas(Zone::Upper)->Backdrop(), nullptr);
     EXPECT_EQ(label(Zone::Upper)->Text(), "");
+}
+
+// A Linux file name is bytes; a bundle whose path is no UTF-8 text is read
+// like any other, from the drop to the compare.
+TEST_F(DropZoneTest, ABundleWhosePathIsNotUtf8WorksLikeAnyOther) {
+    const QTemporaryDir dir;
+    const std::string oldPath = dir.path().toStdString() + "/Glyphs \xFF\xFE.app";
+    // Qt cannot name this folder, so it is removed here, not by QTemporaryDir.
+    const struct Removal {
+        std::string path;
+        ~Removal() { std::filesystem::remove_all(path); }
+    } removal{oldPath};
+    const TempBundle newBundle("Glyphs.app");
+    for (const auto& [path, version] :
+         {std::pair{oldPath, "3.1"}, std::pair{newBundle.path(), "3.2"}}) {
+        const std::string map = path + "/" + TempBundle::mapPath(TempBundle::PluginNoHyphen);
+        std::filesystem::create_directories(std::filesystem::path(map).parent_path());
+        std::ofstream(map) << "a\t" << version << "\t-\n";
+        std::ofstream(path + "/Contents/Info.plist") << TempBundle::plist(version, "1");
+    }
+    const QUrl url = QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(oldPath).toPercentEncoding("/"), QUrl::StrictMode);
+
+    EXPECT_EQ(drop(Zone::Upper, QList<QUrl>{url}), QStringList{});
+    ASSERT_NE(window->AppOLD, nullptr);
+    EXPECT_EQ(window->AppOLD->NativePath(), oldPath);
+    EXPECT_NE(canvas(Zone::Upper)->Backdrop(), nullptr);
+    EXPECT_EQ(label(Zone::Upper)->Text(), "3.1-1");
+    EXPECT_EQ(drop(Zone::Lower, {path(newBundle)}), QStringList{});
+
+    ModalAnswer answer;
+    QTest::mouseClick(window->ControlByName("PushButton1")->NativeWidget(), Qt::LeftButton);
+    EXPECT_TRUE(answer.dialogs().isEmpty());
+    ASSERT_EQ(window->ListBox1()->ListCount(), 1);
+    EXPECT_EQ(window->ListBox1()->Cell(0, 0), "3.1");
 }
 
 // From two drops to the listed differences.

@@ -6,6 +6,7 @@
 #include "window/myListBox.h"
 
 #include "framework/Canvas.h"
+#include "framework/Exceptions.h"
 #include "framework/Label.h"
 
 #include "framework/Graphics.h"
@@ -35,6 +36,14 @@ struct Box {
         return out << b.left << "," << b.top << " " << b.width << "x" << b.height;
     }
 };
+
+// Declared first, so that it runs before any test makes the file types: the
+// drop zones then meet a reference to none as every such access does.
+TEST(Window1BeforeTheFileTypes, OpeningRaisesNilObjectException) {
+    if (FileTypeGroup1::App())
+        GTEST_SKIP() << "an earlier test made the file types";
+    EXPECT_THROW(Window1::Accessor(), NilObjectException);
+}
 
 class Window1Test : public ::testing::Test {
 protected:
@@ -205,7 +214,7 @@ protected:
 TEST_F(ReportTest, WritesTheVersionsAndTheRowsAsShownWithoutAFinalLineEnd) {
     const QString path = folder.filePath("report.txt");
     EXPECT_EQ(save(path), QStringList{});
-    EXPECT_EQ(read(path), QByteArray("3.1-310\t3.2-320\nuni10\tA\nuni2\tB\nuni1\tC\ntrail"));
+    EXPECT_EQ(read(path), QByteArray("3.1-310\t3.2-320\nuni10\tA\nuni2\tB\nuni1\tC\ntrail\t"));
 
     auto* view = qobject_cast<QTreeView*>(window->ListBox1()->NativeWidget());
     ASSERT_NE(view, nullptr);
@@ -216,7 +225,17 @@ TEST_F(ReportTest, WritesTheVersionsAndTheRowsAsShownWithoutAFinalLineEnd) {
     EXPECT_EQ(read(path), QByteArray("3.1-310\t3.2-320\ntrail\t\nuni1\tC\nuni2\tB\nuni10\tA"));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, first);
     EXPECT_EQ(save(path), QStringList{});
-    EXPECT_EQ(read(path), QByteArray("3.1-310\t3.2-320\nuni10\tA\nuni2\tB\nuni1\tC\ntrail"));
+    EXPECT_EQ(read(path), QByteArray("3.1-310\t3.2-320\nuni10\tA\nuni2\tB\nuni1\tC\ntrail\t"));
+}
+
+// Only the line ends at the very end go: every row keeps both its columns.
+TEST_F(ReportTest, AnEmptyVersionOrValueKeepsItsColumn) {
+    window->Label1()->Text("");
+    window->ListBox1()->DeleteAllRows();
+    window->ListBox1()->AddRow({"a ", " "});
+    const QString path = folder.filePath("report.txt");
+    EXPECT_EQ(save(path), QStringList{});
+    EXPECT_EQ(read(path), QByteArray("\t3.2-320\na \t "));
 }
 
 TEST_F(ReportTest, SuggestsANameFromTheVersionsAndCancelWritesNothing) {
@@ -230,6 +249,11 @@ TEST_F(ReportTest, SuggestsANameFromTheVersionsAndCancelWritesNothing) {
     QTest::mouseClick(window->ControlByName("PushButton2")->NativeWidget(), Qt::LeftButton);
     EXPECT_EQ(suggested, "Diff_3.1-310_3.2-320.txt");
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+    // A version text never leads the report out of the folder the user chose.
+    window->Label1()->Text("3.1/../../x\t\r\xC2\x85-33");
+    QTest::mouseClick(window->ControlByName("PushButton2")->NativeWidget(), Qt::LeftButton);
+    EXPECT_EQ(suggested, "Diff_3.1-..-..-x----33_3.2-320.txt");
 }
 
 TEST_F(ReportTest, AnEmptyListOffersNoPanel) {

@@ -1,0 +1,518 @@
+// Bad input of every kind a user can hand the program: broken, odd or hostile
+// mapping files, property lists and icons, and report targets that cannot
+// take the report. Each case ends within a bound, shows the message the
+// program has for it or stays silent where it should, and loses nothing
+// where a write fails.
+#include "IconFiles.h"
+#include "ModalAnswer.h"
+#include "SaveDialogAnswer.h"
+#include "TempBundle.h"
+#include "support/FileTypeGroup1.h"
+#include "support/Icon.h"
+#include "window/Window1.h"
+#include "window/myListBox.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Label.h"
+#include "framework/Picture.h"
+#include "framework/TextOutputStream.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Entries = std::vector<std::pair<String, String>>;
+
+const QString somethingWrong = "There is something wrong with MapFileAdobe-Japan1.txt";
+// The first line of the regular-expression routine's message; the engine's
+// own words follow on the next line.
+const QString regExError = "RegEx error: ";
+
+// Ends the whole program, naming the case, when a case has not ended within
+// its bound: a read that blocks would otherwise wait until ctest gives up.
+class Deadline {
+public:
+    Deadline(const char* what, unsigned seconds) {
+        current = what;
+        std::signal(SIGALRM, expired);
+        ::alarm(seconds);
+    }
+    ~Deadline() { ::alarm(0); }
+    Deadline(const Deadline&) = delete;
+    Deadline& operator=(const Deadline&) = delete;
+
+private:
+    static void expired(int) {
+        constexpr char prefix[] = "\nThis case did not end within its bound: ";
+        static_cast<void>(::write(STDERR_FILENO, prefix, sizeof prefix - 1));
+        static_cast<void>(::write(STDERR_FILENO, current, std::strlen(current)));
+        static_cast<void>(::write(STDERR_FILENO, "\n", 1));
+        ::_exit(1);
+    }
+    static inline const char* current = "";
+};
+
+constexpr unsigned bound = 60;
+
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+// The full path of `relative` inside the bundle, its folders made.
+std::string place(const TempBundle& bundle, const std::string& relative) {
+    const std::string path = bundle.path() + "/" + relative;
+    fs::create_directories(fs::path(path).parent_path());
+    return path;
+}
+
+void makeFifo(const std::string& path) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << std::strerror(errno);
+}
+
+// The first line of every alert shown while `run` ran, in order.
+QStringList alertsDuring(const std::function<void()>& run) {
+    ModalAnswer answer;
+    run();
+    QStringList shown;
+    for (const auto& seen : answer.dialogs())
+        shown << seen.text.section('\n', 0, 0);
+    return shown;
+}
+
+struct MapRead {
+    Entries entries;
+    QStringList alerts;
+};
+
+MapRead readMap(const TempBundle& bundle, const char* what, unsigned seconds = bound) {
+    const Deadline deadline(what, seconds);
+    MapRead read;
+    read.alerts = alertsDuring([&] {
+        const Dictionary map = Window1::GetMapFile(bundle.item());
+        for (const String& key : map.Keys())
+            read.entries.emplace_back(key, map.Value(key));
+    });
+    return read;
+}
+
+std::string utf16WithByteOrderMark(const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+
+std::string randomBytes(std::size_t count) {
+    std::mt19937 generator(20240611);
+    std::string bytes;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes += static_cast<char>(generator() & 0xFF);
+    return bytes;
+}
+
+struct MapFileCase {
+    const char* what;
+    std::string bytes;
+    Entries entries;
+    QStringList alerts;
+};
+
+TEST(BadMapFile, TextOfEveryShapeGivesItsEntriesOrIsTold) {
+    const std::string longValue(5 * 1024 * 1024, 'x');
+    const MapFileCase cases[] = {
+        {"Latin-1", "caf\xE9\tcaf\xE9\t-\n", {}, {regExError, somethingWrong}},
+        {"UTF-16 with a byte-order mark",
+         utf16WithByteOrderMark("a\tb\tc\n"),
+         {},
+         {regExError, somethingWrong}},
+        {"NUL bytes", std::string("a\tb\0c\td\n", 9), {{"a", std::string("b\0c", 3)}}, {}},
+        {"UTF-8 byte-order mark",
+         "\xEF\xBB\xBF"
+         "a\tb\tc\nd\te\tf\n",
+         {{"a", "b"}, {"d", "e"}},
+         {}},
+        {"random bytes", randomBytes(64 * 1024), {}, {regExError, somethingWrong}},
+        {"one 5 MB line", "k\t" + longValue + "\tz\n", {{"k", longValue}}, {}},
+        {"2,000,000 tabs on a line",
+         "k" + std::string(2'000'000, '\t') + "v\na\tb\tc\n",
+         {{"k", ""}, {"a", "b"}},
+         {}},
+        {"only whitespace", " \t\r\n\f\v \n\n", {}, {somethingWrong}},
+        {"lines without a tab", "one\ntwo\n", {}, {somethingWrong}},
+        {"CR LF and lone CR line ends",
+         "a\tb\tc\r\nd\te\tf\rg\th\ti\r",
+         {{"a", "b"}, {"d", "e"}, {"g", "h"}},
+         {}},
+    };
+    for (const MapFileCase& mapCase : cases) {
+        SCOPED_TRACE(mapCase.what);
+        const TempBundle bundle;
+        bundle.writeMap(mapCase.bytes);
+        const MapRead read = readMap(bundle, mapCase.what);
+        EXPECT_EQ(read.alerts, mapCase.alerts);
+        EXPECT_TRUE(read.entries == mapCase.entries);
+    }
+}
+
+TEST(BadMapFile, AnythingButARegularFileIsAnErrorAndNeverWaitedFor) {
+    const std::string mapFile = TempBundle::mapPath(TempBundle::PluginNoHyphen);
+    const std::pair<const char*, std::function<void(const TempBundle&)>> kinds[] = {
+        {"a named pipe",
+         [&](const TempBundle& b) {
+             makeFifo(place(b, mapFile));
+         }},
+        {"a link to /dev/zero",
+         [&](const TempBundle& b) {
+             fs::create_symlink("/dev/zero", place(b, mapFile));
+         }},
+        {"a folder",
+         [&](const TempBundle& b) {
+             fs::create_directories(place(b, mapFile));
+         }},
+    };
+    for (const auto& [what, make] : kinds) {
+        SCOPED_TRACE(what);
+        const TempBundle bundle;
+        make(bundle);
+        const MapRead read = readMap(bundle, what);
+        EXPECT_EQ(read.alerts, QStringList{"Error accessing"});
+        EXPECT_TRUE(read.entries.empty());
+    }
+}
+
+// A link that leads only to itself names no file, as a dangling link does.
+TEST(BadMapFile, ASymbolicLinkLoopIsNotFound) {
+    const TempBundle bundle;
+    const std::string path = place(bundle, TempBundle::mapPath(TempBundle::PluginNoHyphen));
+    fs::create_symlink(fs::path(path).filename(), path);
+    EXPECT_EQ(readMap(bundle, "a symbolic-link loop").alerts,
+              QStringList{"Not found MapFileAdobe-Japan1.txt"});
+}
+
+TEST(BadMapFile, AFileWithoutReadPermissionIsAnError) {
+    if (runningAsRoot())
+        GTEST_SKIP() << "running as root, where file permissions do not hold";
+    const TempBundle bundle;
+    bundle.writeMap("a\tb\tc\n");
+    fs::permissions(bundle.path() + "/" + TempBundle::mapPath(TempBundle::PluginNoHyphen),
+                    fs::perms::none);
+    EXPECT_EQ(readMap(bundle, "no read permission").alerts, QStringList{"Error accessing"});
+}
+
+TEST(BadMapFile, A200MegabyteFileIsRead) {
+    const TempBundle bundle;
+    struct statvfs disk {};
+    constexpr unsigned long long gigabyte = 1ULL << 30;
+    if (::statvfs(bundle.path().c_str(), &disk) != 0 ||
+        static_cast<unsigned long long>(disk.f_bavail) * disk.f_frsize < gigabyte)
+        GTEST_SKIP() << "under 1 GB free on the temporary folder's disk";
+    std::string block;
+    for (int key = 0; key < 1000; ++key)
+        block += "key" + std::to_string(key) + "\tvalue\t-\n";
+    const std::string path = place(bundle, TempBundle::mapPath(TempBundle::PluginNoHyphen));
+    {
+        QFile out(QString::fromStdString(path));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        const auto size = static_cast<qint64>(block.size());
+        for (qint64 written = 0; written < 200LL * 1024 * 1024; written += size)
+            ASSERT_EQ(out.write(block.data(), size), size);
+    }
+    // Some seconds with the sanitizers, on a machine busy with other tests.
+    const MapRead read = readMap(bundle, "a 200 MB mapping file", 4 * bound);
+    EXPECT_EQ(read.alerts, QStringList{});
+    EXPECT_EQ(read.entries.size(), 1000u);
+}
+
+std::string unclosedVersions() {
+    std::string plist;
+    for (int copy = 0; copy < 20000; ++copy)
+        plist += "<key>CFBundleShortVersionString</key><string>";
+    return plist;
+}
+
+// What a drop reads of a bundle: its icon and its version text.
+struct DropRead {
+    bool icon = false;
+    String version;
+    QStringList alerts;
+};
+
+// Every property list the reader takes gives its text in milliseconds; the
+// bound is far above that and far below what a search that grows with the
+// square of the text takes on the crafted case.
+constexpr unsigned propertyListBound = 5;
+
+DropRead readAsDropped(const TempBundle& bundle, const char* what) {
+    const Deadline deadline(what, propertyListBound);
+    DropRead read;
+    read.alerts = alertsDuring([&] {
+        read.icon = Icon::Get(bundle.item(), 64) != nullptr;
+        read.version = Window1::GetAppVerInfo(bundle.item());
+    });
+    return read;
+}
+
+TEST(BadPropertyList, EveryKindGivesItsVersionTextOrTheEmptyText) {
+    const std::string plist = "Contents/Info.plist";
+    const std::tuple<const char*, std::function<void(const TempBundle&)>, String, QStringList>
+        kinds[] = {
+            {"binary",
+             [&](const TempBundle& b) {
+                 b.write(plist, std::string("bplist00\xD1\x01\x02\x00\xFF\x80", 14));
+             },
+             "-",
+             {regExError}},
+            {"50 MB",
+             [&](const TempBundle& b) {
+                 b.writeInfoPlist("3.1", "1");
+                 QFile(QString::fromStdString(place(b, plist))).resize(50LL * 1024 * 1024);
+             },
+             "",
+             {}},
+            {"a named pipe", [&](const TempBundle& b) { makeFifo(place(b, plist)); }, "", {}},
+            {"a link to /dev/zero",
+             [&](const TempBundle& b) { fs::create_symlink("/dev/zero", place(b, plist)); },
+             "",
+             {}},
+            {"20,000 unclosed short versions",
+             [&](const TempBundle& b) { b.write(plist, unclosedVersions()); },
+             "-",
+             {}},
+            {"tabs, line ends and right-to-left text in the versions",
+             [&](const TempBundle& b) {
+                 b.writeInfoPlist("3.1\t\xD7\x90", "\r\n\xE2\x80\xAE"
+                                                   "42");
+             },
+             "3.1\t\xD7\x90-\r\xE2\x80\xAE"
+             "42",
+             {}},
+        };
+    for (const auto& [what, make, version, alerts] : kinds) {
+        SCOPED_TRACE(what);
+        const TempBundle bundle;
+        make(bundle);
+        const DropRead read = readAsDropped(bundle, what);
+        EXPECT_TRUE(read.icon);
+        EXPECT_EQ(read.version, version);
+        EXPECT_EQ(read.alerts, alerts);
+    }
+}
+
+quint32 crc32(std::string_view bytes) {
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+// A PNG whose header claims sides of `side` pixels, far more than its data holds.
+std::string pngClaiming(quint32 side) {
+    std::string bytes = png(16, Qt::red);
+    char field[4];
+    qToBigEndian<quint32>(side, field);
+    bytes.replace(16, 4, field, 4);
+    bytes.replace(20, 4, field, 4);
+    // The header chunk's checksum covers its type and data: bytes 12 to 28.
+    qToBigEndian<quint32>(crc32(std::string_view(bytes).substr(12, 17)), field);
+    bytes.replace(29, 4, field, 4);
+    return bytes;
+}
+
+bool isRed(const Picture& icon) {
+    const QImage& image = icon.NativeImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2) == QColor(Qt::red);
+}
+
+TEST(BadIcon, ABundleWithABrokenIconShowsAGenericOne) {
+    const std::string icon = "Contents/Resources/GlyphsApp.icns";
+    const std::pair<const char*, std::function<void(const TempBundle&)>> kinds[] = {
+        {"truncated",
+         [&](const TempBundle& b) {
+             b.write(icon, block("icns", block("ic07", png(128, Qt::red))).substr(0, 100));
+         }},
+        {"claiming a huge length",
+         [&](const TempBundle& b) {
+             b.write(icon, block("icns", block("ic07", png(16, Qt::red)), 0x7FFFFFFF));
+         }},
+        {"claiming huge sides",
+         [&](const TempBundle& b) {
+             b.write(icon, block("icns", block("ic08", pngClaiming(60000))));
+         }},
+        // Qt's reader takes these lengths unchecked and would ask for 2 GB.
+        {"a block past the end its header states, claiming 2 GB",
+         [&](const TempBundle& b) {
+             const std::string first = block("icns", block("ic07", png(16, Qt::red)));
+             b.write(icon, first + block("ic08", std::string(8, 'x'), 0x7FFFFFF0));
+         }},
+        {"a table of contents claiming 2 GB",
+         [&](const TempBundle& b) {
+             const std::string image = block("ic07", png(16, Qt::red));
+             const std::string entry = image.substr(0, 4) + std::string("\x7f\xff\xff\xf0", 4);
+             b.write(icon, block("icns", block("TOC ", entry) + image));
+         }},
+        {"a PNG named .icns",
+         [&](const TempBundle& b) {
+             b.write(icon, png(128, Qt::red));
+         }},
+        {"a named pipe",
+         [&](const TempBundle& b) {
+             makeFifo(place(b, icon));
+         }},
+    };
+    for (const auto& [what, make] : kinds) {
+        SCOPED_TRACE(what);
+        const TempBundle bundle;
+        bundle.writeInfoPlist("3.1", "1");
+        make(bundle);
+        const Deadline deadline(what, bound);
+        const std::shared_ptr<Picture> picture = Icon::Get(bundle.item(), 64);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(isRed(*picture->IndexedImage(0)));
+    }
+}
+
+// The icon file is looked for in the bundle's Resources folder only, whatever
+// name the property list gives.
+TEST(BadIcon, TheIconFileNeverComesFromOutsideTheBundle) {
+    const TempBundle bundle;
+    const std::string outside = bundle.path() + "/../Outside.icns";
+    QFile out(QString::fromStdString(outside));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(QByteArray::fromStdString(block("icns", block("ic07", png(128, Qt::red)))));
+    out.close();
+    for (const char* const name : {"../../../Outside", "../../../../etc/passwd"}) {
+        SCOPED_TRACE(name);
+        bundle.write("Contents/Info.plist", "<plist><dict><key>CFBundleIconFile</key><string>" +
+                                                std::string(name) + "</string></dict></plist>");
+        const std::shared_ptr<Picture> picture = Icon::Get(bundle.item(), 64);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(isRed(*picture->IndexedImage(0)));
+    }
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(BadReportTarget, AFolderIsNoFileToWrite) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("report.txt");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(folder + "/kept", "kept");
+    EXPECT_THROW(TextOutputStream::Create(std::make_shared<FolderItem>(folder.toStdString())),
+                 IOException);
+    EXPECT_EQ(contents(folder + "/kept"), "kept");
+}
+
+// The real window with a list of rows, saved through the save panel.
+class ReportTargetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FileTypeGroup1::_Initialize();
+        window = Window1::Accessor();
+        window->Label1()->Text("3.1-1");
+        window->Label2()->Text("3.2-2");
+    }
+    void TearDown() override {
+        window->Close();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    void fill(int rows) {
+        for (int row = 0; row < rows; ++row)
+            window->ListBox1()->AddRow({"old value " + std::to_string(row), "new"});
+    }
+
+    // The program's own alert, if any, after saving to `path`.
+    std::optional<ModalAnswer::Seen> save(const QString& path) {
+        const Deadline deadline("a save", bound);
+        ModalAnswer answer(saveAs(path));
+        QTest::mouseClick(window->ControlByName("PushButton2")->NativeWidget(), Qt::LeftButton);
+        for (const auto& seen : answer.dialogs())
+            if (seen.text == "The report could not be saved.")
+                return seen;
+        return std::nullopt;
+    }
+
+    // An earlier report in the target folder, and its path.
+    QString earlierReport(const QByteArray& text) {
+        const QString path = dir.filePath("report.txt");
+        writeFile(path, text);
+        return path;
+    }
+
+    std::shared_ptr<Window1> window;
+    QTemporaryDir dir;
+};
+
+// A disk that fills part-way through the save: the user is told why, and
+// the earlier report stays whole.
+TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
+    if (!runningAsRoot())
+        GTEST_SKIP() << "not running as root, so no small file system can be mounted";
+    if (::mount("tmpfs", dir.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+    const QString path = earlierReport("earlier report");
+    fill(20000);
+    const std::optional<ModalAnswer::Seen> alert = save(path);
+    const QByteArray after = contents(path);
+    ::umount(dir.path().toLocal8Bit().constData());
+    ASSERT_TRUE(alert.has_value());
+    EXPECT_TRUE(alert->informative.contains("No space left on device"))
+        << alert->informative.toStdString();
+    EXPECT_EQ(after, "earlier report");
+}
+
+TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
+    if (runningAsRoot())
+        GTEST_SKIP() << "running as root, where file permissions do not hold";
+    const QString path = earlierReport("earlier report");
+    QFile::setPermissions(path, QFile::ReadOwner);
+    fill(1);
+    EXPECT_TRUE(save(path).has_value());
+    EXPECT_EQ(contents(path), "earlier report");
+}
+
+// A folder that takes no new file still lets a writable report be replaced.
+TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
+    if (runningAsRoot())
+        GTEST_SKIP() << "running as root, where file permissions do not hold";
+    const QString path = earlierReport("earlier report, longer than the new one");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    fill(1);
+    const bool alerted = save(path).has_value();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(alerted);
+    EXPECT_EQ(contents(path), "3.1-1\t3.2-2\nold value 0\tnew");
+}
+
+} // namespace
