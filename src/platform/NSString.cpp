@@ -4,36 +4,30 @@
 
 #include "framework/Exceptions.h"
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace {
 
 // Memory of released strings, ready for the next ones; a few suffice, since
 // strings that come and go in pairs are released before the next pair is made.
+// It has no destructor on purpose: strings that an autorelease pool releases
+// while the program ends still find it, after this thread's other storage has
+// gone, and what it holds then stays reachable until the process ends.
 class FreeStrings {
 public:
-    ~FreeStrings() {
-        for (void* memory : memory_)
-            ::operator delete(memory);
-    }
-
-    void* take() {
-        if (memory_.empty())
-            return nullptr;
-        void* const memory = memory_.back();
-        memory_.pop_back();
-        return memory;
-    }
+    void* take() { return count_ == 0 ? nullptr : memory_[--count_]; }
 
     bool keep(void* memory) {
-        if (memory_.size() >= 16)
+        if (count_ == memory_.size())
             return false;
-        memory_.push_back(memory);
+        memory_[count_++] = memory;
         return true;
     }
 
 private:
-    std::vector<void*> memory_;
+    std::array<void*, 16> memory_{};
+    std::size_t count_ = 0;
 };
 
 thread_local FreeStrings freeStrings;
