@@ -1,6 +1,7 @@
 // Bad input of every kind a user can hand the program: broken, odd or hostile
-// mapping files, property lists and icons, and report targets that cannot
-// take the report. Each case ends within a bound, shows the message the
+// mapping files, property lists and icons, report targets that cannot take
+// the report, and preference files that are damaged, are no file or cannot
+// take the next save. Each case ends within a bound, shows the message the
 // program has for it or stays silent where it should, and loses nothing
 // where a write fails.
 #include "IconFiles.h"
@@ -13,13 +14,19 @@
 #include "window/myListBox.h"
 
 #include "framework/Exceptions.h"
+#include "framework/ExecutableFile.h"
 #include "framework/Label.h"
 #include "framework/Picture.h"
+#include "framework/Screen.h"
+#include "framework/SpecialFolder.h"
 #include "framework/TextOutputStream.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -513,6 +520,142 @@ TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(alerted);
     EXPECT_EQ(contents(path), "3.1-1\t3.2-2\nold value 0\tnew");
+}
+
+// The preference file where the store reads it: in the data folder, in a
+// folder named after the running program, under the program's name.
+QString prefsFile() {
+    const String name = ExecutableFile()->Name();
+    return QString::fromStdString(
+        SpecialFolder::ApplicationData()->Child(name)->Child(name + ".pref")->NativePath());
+}
+
+QString prefsFolder() {
+    return QFileInfo(prefsFile()).path();
+}
+
+struct OpenedWindow {
+    std::shared_ptr<Window1> window;
+    QStringList alerts;
+};
+
+// Opens the main window as the program does, and closes it with its Close,
+// each within the bound.
+OpenedWindow openWindow1(const char* what) {
+    const Deadline deadline(what, bound);
+    OpenedWindow opened;
+    opened.alerts = alertsDuring([&] {
+        FileTypeGroup1::_Initialize();
+        opened.window = Window1::Accessor();
+    });
+    return opened;
+}
+
+void closeWindow1(const OpenedWindow& opened, const char* what) {
+    const Deadline deadline(what, bound);
+    opened.window->Close();
+    QCoreApplication::sendPostedEvents();
+}
+
+struct Bounds {
+    std::int64_t left, top, width, height;
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Bounds& b) {
+        return out << b.width << "x" << b.height << " at " << b.left << "," << b.top;
+    }
+};
+
+const Bounds designedBounds{10, 50, 370, 500};
+
+Bounds contentOf(const Window& window) {
+    return {window.Left(), window.Top(), window.Width(), window.Height()};
+}
+
+// The whole frame lies within the screen's available area, and the content
+// is no smaller than the window's minimum.
+void expectOnScreen(const Window& window) {
+    const ScreenPtr screen = Screen::ScreenAt(0);
+    const Rect frame = window.Bounds();
+    EXPECT_GE(frame.Left, screen->AvailableLeft());
+    EXPECT_GE(frame.Top, screen->AvailableTop());
+    EXPECT_LE(frame.Right(), screen->AvailableLeft() + screen->AvailableWidth());
+    EXPECT_LE(frame.Bottom(), screen->AvailableTop() + screen->AvailableHeight());
+    EXPECT_GE(window.Width(), 370);
+    EXPECT_GE(window.Height(), 400);
+}
+
+// A JSON object with the four bounds, each a whole number.
+void expectStoredBounds(const QByteArray& text) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
+    ASSERT_TRUE(document.isObject()) << text.toStdString();
+    for (const char* const member : {"WinWidth", "WinHeight", "WinLeft", "WinTop"})
+        EXPECT_EQ(document[member].toVariant().typeId(), QMetaType::LongLong)
+            << member << " in " << text.toStdString();
+}
+
+TEST(BadPreferenceFile, AnUnusableFileIsPassedOverAndWrittenAfreshOnClose) {
+    const std::pair<const char*, QByteArray> files[] = {
+        {"not JSON", "The window was wide."},
+        {"an array", "[370, 500, 10, 50]"},
+        {"texts for numbers",
+         R"({"WinWidth": "600", "WinHeight": "450", "WinLeft": "60", "WinTop": "70"})"},
+        {"numbers far too large",
+         R"({"WinWidth": 1e300, "WinHeight": 1e300, "WinLeft": -1e300, "WinTop": 1e300})"},
+        {"no members", "{}"},
+    };
+    for (const auto& [what, text] : files) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(QDir().mkpath(prefsFolder()));
+        writeFile(prefsFile(), text);
+        const OpenedWindow opened = openWindow1(what);
+        EXPECT_EQ(opened.alerts, QStringList{});
+        expectOnScreen(*opened.window);
+        closeWindow1(opened, what);
+        expectStoredBounds(contents(prefsFile()));
+    }
+}
+
+TEST(BadPreferenceFile, AFolderInItsPlaceIsLeftAsItWas) {
+    ASSERT_TRUE(QDir().mkpath(prefsFile()));
+    writeFile(prefsFile() + "/kept", "kept");
+    const OpenedWindow opened = openWindow1("a folder as the preference file");
+    EXPECT_EQ(contentOf(*opened.window), designedBounds);
+    closeWindow1(opened, "a folder as the preference file");
+    EXPECT_TRUE(QFileInfo(prefsFile()).isDir());
+    EXPECT_EQ(QDir(prefsFile()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"kept"});
+    EXPECT_EQ(contents(prefsFile() + "/kept"), "kept");
+}
+
+TEST(BadPreferenceFile, ANamedPipeInItsPlaceIsNeverWaitedFor) {
+    ASSERT_TRUE(QDir().mkpath(prefsFolder()));
+    makeFifo(prefsFile().toStdString());
+    const OpenedWindow opened = openWindow1("a named pipe as the preference file");
+    EXPECT_EQ(contentOf(*opened.window), designedBounds);
+    closeWindow1(opened, "a named pipe as the preference file");
+}
+
+// A save that does not fit beside the earlier file leaves that file whole.
+TEST(BadPreferenceFile, AFullDiskKeepsTheEarlierFile) {
+    if (!runningAsRoot())
+        GTEST_SKIP() << "not running as root, so no small file system can be mounted";
+    const QByteArray folder = prefsFolder().toLocal8Bit();
+    ASSERT_TRUE(QDir().mkpath(prefsFolder()));
+    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=4k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+    // On one line, where the store writes one member a line: a save that
+    // went through would show.
+    const QByteArray earlier = R"({"WinWidth":400,"WinHeight":450,"WinLeft":60,"WinTop":70})";
+    writeFile(prefsFile(), earlier);
+    const OpenedWindow opened = openWindow1("a full disk under the preference file");
+    const Bounds restored = contentOf(*opened.window);
+    closeWindow1(opened, "a full disk under the preference file");
+    const QByteArray after = contents(prefsFile());
+    ::umount(folder.constData());
+    EXPECT_EQ(restored, (Bounds{60, 70, 400, 450}));
+    EXPECT_EQ(after, earlier);
 }
 
 } // namespace
