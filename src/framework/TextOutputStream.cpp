@@ -2,11 +2,17 @@
 
 #include "Exceptions.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
     if (!file)
         throw NilObjectException();
+    // Only a file is ever replaced: a pipe or a device (even behind a link) is
+    // left as it is, as reading leaves it unread.
+    const QFileInfo existing(QString::fromStdString(file->NativePath()));
+    if (existing.exists() && !existing.isFile())
+        throw IOException("Cannot create \"" + file->NativePath() + "\": it is not a file.");
     auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file->NativePath()));
     saveFile->setDirectWriteFallback(true);
     // Unbuffered, so that a failed write is seen by the write itself: QSaveFile

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,6 +131,17 @@ TEST_F(Files, OutputReplacesOnlyWhenClosedAndCannotCreateInAMissingFolder) {
     EXPECT_EQ(read("report.txt"), "new");
     EXPECT_THROW(TextOutputStream::Create(std::make_shared<FolderItem>(path("no/such/file"))),
                  IOException);
+}
+
+TEST_F(Files, OutputNeverReplacesWhatIsNotAFile) {
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", path("null"));
+    for (const char* name : {"pipe", "null"})
+        EXPECT_THROW(TextOutputStream::Create(std::make_shared<FolderItem>(path(name))),
+                     IOException)
+            << name;
+    EXPECT_TRUE(std::filesystem::is_fifo(path("pipe")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 } // namespace
