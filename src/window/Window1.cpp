@@ -414,11 +414,11 @@ void Window1::loadZone(const Zone& zone, const FolderItemPtr& file) {
 }
 
 void Window1::PushButton1_Action(PushButton&) {
-    // 1. Every click starts from an empty list.
+    // Every click starts from an empty list.
     const auto list = ListBox1();
     list->DeleteAllRows();
 
-    // 2.-4. Two different versions, both bundles still on disk.
+    // Two different versions, both bundles still on disk.
     if (Label1()->Text() == Label2()->Text()) {
         General::ShowAlertOK(Localized::Both_apps_are_the_same_version(""), "", nullptr);
         return;
@@ -432,13 +432,13 @@ void Window1::PushButton1_Action(PushButton&) {
         return;
     }
 
-    // 5.-6. Both maps are read, old first; the reader has told of any failure.
+    // Both maps are read, old first; the reader has told of any failure.
     const Dictionary oldMap = GetMapFile(AppOLD);
     const Dictionary newMap = GetMapFile(AppNEW);
     if (oldMap.KeyCount() == 0 || newMap.KeyCount() == 0)
         return;
 
-    // 7. One row for every common key whose value changed.
+    // One row for every common key whose value changed.
     for (const String& key : oldMap.Keys()) {
         if (!newMap.HasKey(key))
             continue;
@@ -448,7 +448,7 @@ void Window1::PushButton1_Action(PushButton&) {
             list->AddRow({oldValue, newValue});
     }
 
-    // 8.-9.
+    // No row at all is told; otherwise the rows stand in the list.
     if (list->ListCount() == 0)
         General::ShowAlertOK(Localized::Both_AJ1_Map_Files_are_the_same(""), "", nullptr);
 }
