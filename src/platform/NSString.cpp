@@ -8,11 +8,21 @@
 
 namespace {
 
+// Set when the thread's FreeStrings has gone. A thread's own objects go before
+// the process's, so the strings that the outermost autorelease pool still
+// holds as the program ends are released after it: their memory then goes
+// straight back to the allocator.
+thread_local bool freeStringsGone = false;
+
 // Memory of released strings, ready for the next ones; a few suffice, since
 // strings that come and go in pairs are released before the next pair is made.
 class FreeStrings {
 public:
+    FreeStrings() = default;
+    FreeStrings(const FreeStrings&) = delete;
+    FreeStrings& operator=(const FreeStrings&) = delete;
     ~FreeStrings() {
+        freeStringsGone = true;
         for (void* memory : memory_)
             ::operator delete(memory);
     }
@@ -41,7 +51,7 @@ thread_local FreeStrings freeStrings;
 } // namespace
 
 void* NSString::operator new(std::size_t size) {
-    if (size == sizeof(NSString)) {
+    if (size == sizeof(NSString) && !freeStringsGone) {
         if (void* const memory = freeStrings.take())
             return memory;
     }
@@ -49,7 +59,7 @@ void* NSString::operator new(std::size_t size) {
 }
 
 void NSString::operator delete(void* memory, std::size_t size) {
-    if (size != sizeof(NSString) || !freeStrings.keep(memory))
+    if (size != sizeof(NSString) || freeStringsGone || !freeStrings.keep(memory))
         ::operator delete(memory);
 }
 

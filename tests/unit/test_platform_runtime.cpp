@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -329,6 +330,20 @@ TEST(Lifetime, APoolScopeReleasesWhatWasAutoreleasedInIt) {
         EXPECT_FALSE(outer);
     }
     EXPECT_TRUE(outer);
+}
+
+// What the outermost pool still holds is released as the process ends, after
+// the thread's own objects have gone; a string among it must find its way
+// back to the allocator all the same.
+TEST(LifetimeDeathTest, StringsLeftInTheOutermostPoolAreReleasedAsTheProcessEnds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            objc_release(NSString::Holding("released at once"));
+            objc_autorelease(NSString::Holding("released at the end"));
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(Lifetime, AnEventLoopReleasesWhatItsHandlersAutoreleasedOnly) {
