@@ -179,26 +179,6 @@ void Listbox::Selected(std::int64_t row, bool value) {
     selection().select(rows().index(static_cast<int>(row), 0), command | QItemSelectionModel::Rows);
 }
 
-std::int64_t Listbox::ListIndex() const {
-    const QModelIndexList selected = selection().selectedRows();
-    if (selected.isEmpty())
-        return -1;
-    const auto first = std::min_element(
-        selected.begin(), selected.end(),
-        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    return first->row();
-}
-
-void Listbox::ListIndex(std::int64_t row) {
-    if (row == -1) {
-        selection().clearSelection();
-        return;
-    }
-    checkRow(row);
-    selection().setCurrentIndex(rows().index(static_cast<int>(row), 0),
-                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 void Listbox::RowSelectionType(std::int64_t value) {
     if (value != 0 && value != 1)
         throw OutOfBoundsException("There is no row selection type " + std::to_string(value) + ".");
