@@ -120,7 +120,7 @@ std::uint32_t utfCheckOption(std::string_view subject, std::size_t offset, TextK
 // On a subject of ASCII only, a pattern of ASCII only matches alike with and
 // without UTF, and PCRE2 runs faster without. For a short subject a second
 // compilation would cost more than it saves.
-constexpr std::size_t byteModeMinimum = 64 * 1024;
+constexpr std::size_t byteModeMinimum = std::size_t{64} * 1024;
 
 bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),

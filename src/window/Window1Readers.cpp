@@ -14,7 +14,7 @@
 namespace {
 
 // Real property lists hold a few kilobytes.
-constexpr std::int64_t largestPropertyList = 4 * 1024 * 1024;
+constexpr std::int64_t largestPropertyList = std::int64_t{4} * 1024 * 1024;
 
 constexpr std::array<const char*, 3> mapFileCandidates = {
     "/Contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources/MapFileAdobeJapan1.txt",
