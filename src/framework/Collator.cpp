@@ -1,7 +1,7 @@
 #include "Collator.h"
 
 #include "Exceptions.h"
-#include "TextHash.h"
+#include "TextHash_p.h"
 
 #include <unicode/ucol.h>
 #include <unicode/ustring.h>

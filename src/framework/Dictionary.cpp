@@ -1,7 +1,7 @@
 #include "Dictionary.h"
 
 #include "Exceptions.h"
-#include "TextHash.h"
+#include "TextHash_p.h"
 
 #include <algorithm>
 #include <bit>

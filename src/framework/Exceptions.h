@@ -50,10 +50,6 @@ class TypeMismatchException : public RuntimeException {
     using RuntimeException::RuntimeException;
 };
 
-class ThreadAccessingUIException : public RuntimeException {
-    using RuntimeException::RuntimeException;
-};
-
 // The object a shared reference holds. An access through none raises
 // NilObjectException, as every access of the framework through none does.
 template <class T> T& Deref(const std::shared_ptr<T>& object) {

@@ -1,6 +1,6 @@
 #include "GroupBox.h"
 
-#include "FileDropFilter.h"
+#include "FileDropFilter_p.h"
 
 #include <QGroupBox>
 

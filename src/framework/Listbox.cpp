@@ -157,46 +157,9 @@ const String& Listbox::Cell(std::int64_t row, std::int64_t column) const {
     return model.cell(row, column);
 }
 
-void Listbox::Cell(std::int64_t row, std::int64_t column, const String& text) {
-    checkRow(row);
-    checkColumn(column);
-    if (column == HeadingIndex())
-        forgetSortOrder();
-    rows().setCell(row, column, text);
-}
-
 bool Listbox::Selected(std::int64_t row) const {
     checkRow(row);
     return selection().isRowSelected(static_cast<int>(row), {});
-}
-
-void Listbox::Selected(std::int64_t row, bool value) {
-    checkRow(row);
-    QItemSelectionModel::SelectionFlags command = QItemSelectionModel::Deselect;
-    if (value)
-        command = rowSelectionType_ == 0 ? QItemSelectionModel::ClearAndSelect
-                                         : QItemSelectionModel::Select;
-    selection().select(rows().index(static_cast<int>(row), 0), command | QItemSelectionModel::Rows);
-}
-
-std::int64_t Listbox::ListIndex() const {
-    const QModelIndexList selected = selection().selectedRows();
-    if (selected.isEmpty())
-        return -1;
-    const auto first = std::min_element(
-        selected.begin(), selected.end(),
-        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    return first->row();
-}
-
-void Listbox::ListIndex(std::int64_t row) {
-    if (row == -1) {
-        selection().clearSelection();
-        return;
-    }
-    checkRow(row);
-    selection().setCurrentIndex(rows().index(static_cast<int>(row), 0),
-                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void Listbox::RowSelectionType(std::int64_t value) {

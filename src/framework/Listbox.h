@@ -46,13 +46,8 @@ public:
     // gives one row's cells joined by a tab. Such a joined text is kept only
     // until the next one is asked for.
     const String& Cell(std::int64_t row, std::int64_t column) const;
-    void Cell(std::int64_t row, std::int64_t column, const String& text);
 
     bool Selected(std::int64_t row) const;
-    void Selected(std::int64_t row, bool value);
-    // The first selected row, -1 for none.
-    std::int64_t ListIndex() const;
-    void ListIndex(std::int64_t row);
     // 0 one row at a time, 1 several rows.
     std::int64_t RowSelectionType() const { return rowSelectionType_; }
     void RowSelectionType(std::int64_t value);

@@ -46,12 +46,6 @@ void ListboxModel::setColumns(std::int64_t count) {
     endResetModel();
 }
 
-void ListboxModel::setCell(std::int64_t row, std::int64_t column, const String& text) {
-    cells_[offset(row * columns() + column)] = text;
-    const QModelIndex changed = index(static_cast<int>(row), static_cast<int>(column));
-    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
-}
-
 void ListboxModel::setHeading(std::int64_t column, const String& text) {
     headings_[offset(column)] = text;
     Q_EMIT headerDataChanged(Qt::Horizontal, static_cast<int>(column), static_cast<int>(column));

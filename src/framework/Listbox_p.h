@@ -31,7 +31,6 @@ public:
     const String& cell(std::int64_t row, std::int64_t column) const {
         return cells_[offset(row * columns() + column)];
     }
-    void setCell(std::int64_t row, std::int64_t column, const String& text);
     const String& heading(std::int64_t column) const { return headings_[offset(column)]; }
     void setHeading(std::int64_t column, const String& text);
     // A row may bring fewer cells than there are columns; the missing ones are

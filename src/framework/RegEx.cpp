@@ -240,18 +240,10 @@ private:
     Owned<pcre2_match_data, pcre2_match_data_free> matchData_;
 };
 
-const RegExMatch::Group& RegExMatch::group(int number) const {
+String RegExMatch::SubExpressionString(int number) const {
     if (number < 0 || number >= SubExpressionCount())
         throw OutOfBoundsException("No sub-expression " + std::to_string(number));
     return groups_[static_cast<std::size_t>(number)];
-}
-
-String RegExMatch::SubExpressionString(int number) const {
-    return group(number).text;
-}
-
-std::int64_t RegExMatch::SubExpressionStartB(int number) const {
-    return group(number).startB;
 }
 
 RegEx::RegEx() = default;
@@ -287,15 +279,12 @@ std::shared_ptr<RegExMatch> RegEx::Search(const String& target) {
     if (!regex.match(target, start, utfCheckOption(target, start, kind)))
         return nullptr;
     const PCRE2_SIZE* range = regex.ovector();
-    std::vector<RegExMatch::Group> groups;
+    std::vector<String> groups;
     groups.reserve(static_cast<std::size_t>(regex.groupCount()));
     for (int number = 0; number < regex.groupCount(); ++number) {
         const PCRE2_SIZE begin = range[std::size_t{2} * number];
-        if (begin == PCRE2_UNSET)
-            groups.push_back({-1, {}});
-        else
-            groups.push_back({static_cast<std::int64_t>(begin),
-                              target.substr(begin, range[2 * number + 1] - begin)});
+        groups.push_back(
+            begin == PCRE2_UNSET ? String() : target.substr(begin, range[2 * number + 1] - begin));
     }
     return std::shared_ptr<RegExMatch>(new RegExMatch(std::move(groups)));
 }

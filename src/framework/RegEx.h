@@ -24,19 +24,12 @@ public:
     int SubExpressionCount() const { return static_cast<int>(groups_.size()); }
     // The empty text for a group that took no part. OutOfBoundsException past the last.
     String SubExpressionString(int number) const;
-    // Byte offset into the searched text; -1 for a group that took no part.
-    std::int64_t SubExpressionStartB(int number) const;
 
 private:
     friend class RegEx;
-    struct Group {
-        std::int64_t startB;
-        String text;
-    };
-    explicit RegExMatch(std::vector<Group> groups) : groups_(std::move(groups)) {}
-    const Group& group(int number) const;
+    explicit RegExMatch(std::vector<String> groups) : groups_(std::move(groups)) {}
 
-    std::vector<Group> groups_;
+    std::vector<String> groups_;
 };
 
 // A Perl-compatible regular expression over UTF-8 text. Positions are byte offsets.

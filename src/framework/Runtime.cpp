@@ -2,13 +2,13 @@
 
 #include "Application.h"
 #include "Exceptions.h"
+#include "TypeName.h"
 #include "Window.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <csignal>
-#include <cxxabi.h>
 #include <fontconfig/fontconfig.h>
 #include <memory>
 #include <sys/socket.h>
@@ -80,18 +80,11 @@ std::vector<std::function<void()>>& moduleStates() {
     return resets;
 }
 
-std::string className(const std::type_info& type) {
-    int status = 0;
-    const std::unique_ptr<char, void (*)(void*)> readable(
-        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
-    return status == 0 ? std::string(readable.get()) : std::string(type.name());
-}
-
 std::string exceptionClassName(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& caught) {
-        return className(typeid(caught));
+        return TypeName(typeid(caught));
     } catch (...) {
         return "unknown";
     }

@@ -10,11 +10,9 @@ using ScreenPtr = std::shared_ptr<Screen>;
 // one first. Its values are those of the moment ScreenAt was called.
 class Screen {
 public:
-    static std::int64_t ScreenCount();
-    // None outside 0 to ScreenCount - 1.
+    // None for an index that names no display.
     static ScreenPtr ScreenAt(std::int64_t index);
 
-    std::int64_t Index() const { return index_; }
     // The part of the display that windows may occupy (without panels and
     // docks), in global coordinates, y growing downwards.
     std::int64_t AvailableLeft() const { return availableLeft_; }
@@ -23,10 +21,8 @@ public:
     std::int64_t AvailableHeight() const { return availableHeight_; }
 
 private:
-    Screen(std::int64_t index, std::int64_t left, std::int64_t top, std::int64_t width,
-           std::int64_t height);
+    Screen(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height);
 
-    const std::int64_t index_;
     const std::int64_t availableLeft_;
     const std::int64_t availableTop_;
     const std::int64_t availableWidth_;

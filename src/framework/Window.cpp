@@ -6,7 +6,7 @@
 #include "RectControl.h"
 #include "Runtime.h"
 #include "WidgetUnits_p.h"
-#include "WindowImpl.h"
+#include "Window_p.h"
 
 #include <QApplication>
 #include <QMenuBar>

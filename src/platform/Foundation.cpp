@@ -1,6 +1,5 @@
 #include "Foundation.h"
 
-#include "NSString.h"
 #include "PlatformClasses.h"
 
 Class NSClassFromString(std::string_view name) {
@@ -8,14 +7,6 @@ Class NSClassFromString(std::string_view name) {
     return objc_lookUpClass(name);
 }
 
-Class NSClassFromString(NSString* name) {
-    return name ? NSClassFromString(name->Text()) : nil;
-}
-
 SEL NSSelectorFromString(std::string_view name) {
     return sel_registerName(name);
-}
-
-SEL NSSelectorFromString(NSString* name) {
-    return name ? sel_registerName(name->Text()) : nullptr;
 }

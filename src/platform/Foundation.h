@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-class NSString;
-
 using NSInteger = std::int64_t;
 using NSUInteger = std::uint64_t;
 
@@ -18,7 +16,5 @@ enum NSComparisonResult : NSInteger {
 
 // The class of that name, none for a name no class bears.
 Class NSClassFromString(std::string_view name);
-Class NSClassFromString(NSString* name);
-// The selector of that name: the same SEL as sel_registerName gives. None for a none string.
+// The selector of that name: the same SEL as sel_registerName gives.
 SEL NSSelectorFromString(std::string_view name);
-SEL NSSelectorFromString(NSString* name);

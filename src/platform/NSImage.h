@@ -21,8 +21,6 @@ public:
     // The first bitmap gives the image's size; none at all raises NilObjectException.
     explicit NSImage(const std::vector<std::shared_ptr<Picture>>& bitmaps);
 
-    const Picture& Representations() const { return *representations_; }
-
 private:
     CGImageRef bestFor(const CGRect* rect) const;
 

@@ -18,8 +18,6 @@ public:
 
     explicit NSMenu(QWidget* menu) : NSObject(ClassObject()), menu_(menu) {}
 
-    QWidget* Native() const { return menu_; }
-
 private:
     QPointer<QWidget> menu_;
 };

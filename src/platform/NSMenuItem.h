@@ -20,7 +20,6 @@ public:
 
     explicit NSMenuItem(QAction* action) : NSObject(ClassObject()), action_(action) {}
 
-    QAction* Native() const { return action_; }
     SEL Action() const { return selector_; }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "ObjCObject.h"
 
+#include "framework/TypeName.h"
+
 #include <any>
 #include <cstdint>
 #include <limits>
@@ -43,9 +45,6 @@ template <typename T> T Cast(id object) {
         return static_cast<T>(object);
     return dynamic_cast<T>(object);
 }
-
-// The readable name of a C++ type, for error messages.
-std::string TypeName(const std::type_info& type);
 
 // One argument or result of a message. Whole numbers travel as 64-bit
 // integers and fractions as doubles, whatever C++ type the sender used, so

@@ -35,7 +35,7 @@ public:
     static id GetNSMenuItem(const MenuItem* item);
 
     // The selector named by ActionSelectorName.
-    virtual SEL ActionSelector();
+    SEL ActionSelector();
     // An explicit target for the native item; none lets the responder chain decide.
     id Target(id nativeItem);
 

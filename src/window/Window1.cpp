@@ -1,5 +1,6 @@
 #include "Window1.h"
 
+#include "Window1Design.h"
 #include "myListBox.h"
 #include "support/FileTypeGroup1.h"
 #include "support/General.h"
@@ -14,182 +15,6 @@
 #include "framework/TextOutputStream.h"
 
 namespace {
-
-const DesignRecord windowDesign = {
-    {"Width", std::int64_t{370}},
-    {"Height", std::int64_t{500}},
-    {"MinimumWidth", std::int64_t{370}},
-    {"MinimumHeight", std::int64_t{400}},
-    {"MaximumWidth", std::int64_t{32000}},
-    {"MaximumHeight", std::int64_t{32000}},
-    {"Type", std::int64_t{0}},
-    {"Title", String("Quillstone")},
-    {"HasCloseButton", true},
-    {"HasMaximizeButton", false},
-    {"HasMinimizeButton", true},
-    {"HasFullScreenButton", false},
-    {"Resizeable", true},
-    {"Composite", false},
-    {"MacProcID", std::int64_t{0}},
-    {"FullScreen", false},
-    {"DefaultLocation", std::int64_t{0}},
-    {"Visible", true},
-    {"HasBackgroundColor", false},
-    {"BackgroundColor", Colour{0x00FFFFFF}},
-    {"MenuBarVisible", true},
-    {"LiveResize", true},
-};
-
-} // namespace
-
-// Where a control stands and what it is, as the window's design gives it.
-struct ControlDesign {
-    const char* name;
-    const char* parent;
-    std::int64_t left, top, width, height;
-    bool lockLeft, lockTop, lockRight, lockBottom;
-    std::int64_t tabIndex;
-};
-
-namespace {
-
-constexpr std::int64_t noControlArray = -2147483648LL;
-
-const ControlDesign GroupBox1Design{"GroupBox1", "", 20, 20, 330, 90, true, true, true, false, 0};
-const ControlDesign Canvas1Design{"Canvas1", "GroupBox1", 32,    33,    64, 64,
-                                  true,      true,        false, false, 0};
-const ControlDesign Label1Design{"Label1", "GroupBox1", 32,   33,    306, 64,
-                                 true,     true,        true, false, 1};
-const ControlDesign GroupBox2Design{"GroupBox2", "", 20, 122, 330, 90, true, true, true, false, 1};
-const ControlDesign Canvas2Design{"Canvas2", "GroupBox2", 32,    135,   64, 64,
-                                  true,      true,        false, false, 0};
-const ControlDesign Label2Design{"Label2", "GroupBox2", 32,   135,   306, 64,
-                                 true,     true,        true, false, 1};
-const ControlDesign PushButton1Design{"PushButton1", "",   20,   232,   238, 20,
-                                      true,          true, true, false, 4};
-const ControlDesign ListBox1Design{"ListBox1", "", 20, 264, 330, 216, true, true, true, true, 6};
-const ControlDesign PushButton2Design{"PushButton2", "",   270,  232,   80, 20,
-                                      false,         true, true, false, 7};
-
-DesignRecord operator+(DesignRecord record, const DesignRecord& more) {
-    record.insert(record.end(), more.begin(), more.end());
-    return record;
-}
-
-// Name, place, size and locks: how every control's record begins.
-DesignRecord position(const ControlDesign& d) {
-    return {{"Name", String(d.name)},   {"Index", noControlArray},
-            {"Left", d.left},           {"Top", d.top},
-            {"Width", d.width},         {"Height", d.height},
-            {"LockLeft", d.lockLeft},   {"LockTop", d.lockTop},
-            {"LockRight", d.lockRight}, {"LockBottom", d.lockBottom}};
-}
-
-DesignRecord placement(const ControlDesign& d) {
-    return position(d) + DesignRecord{{"TabIndex", d.tabIndex},
-                                      {"TabPanelIndex", std::int64_t{0}},
-                                      {"TabStop", true},
-                                      {"AllowAutoDeactivate", true}};
-}
-
-DesignRecord systemFont(float size) {
-    return {{"Bold", false},      {"Italic", false},  {"FontName", String("System")},
-            {"Underline", false}, {"FontSize", size}, {"FontUnit", std::uint8_t{0}}};
-}
-
-DesignRecord groupBoxDesign(const ControlDesign& d) {
-    return placement(d) +
-           DesignRecord{{"Caption", String()},
-                        {"Enabled", true},
-                        {"Tooltip", String()},
-                        {"Transparent", false},
-                        {"Visible", true}} +
-           systemFont(0) + DesignRecord{{"InitialParent", String(d.parent)}};
-}
-
-DesignRecord canvasDesign(const ControlDesign& d) {
-    return placement(d) +
-           DesignRecord{{"Enabled", true},        {"Tooltip", String()},
-                        {"AllowFocusRing", true}, {"Visible", true},
-                        {"AllowFocus", false},    {"AllowTabs", false},
-                        {"Transparent", true},    {"DoubleBuffer", false},
-                        {"Transparent", true},    {"InitialParent", String(d.parent)}};
-}
-
-DesignRecord labelDesign(const ControlDesign& d) {
-    return placement(d) +
-           DesignRecord{{"Enabled", true},
-                        {"Tooltip", String()},
-                        {"Multiline", false},
-                        {"Selectable", false},
-                        {"TextAlignment", std::int64_t{2}},
-                        {"TextColor", Colour{0x00000000}},
-                        {"Transparent", false},
-                        {"Visible", true}} +
-           systemFont(15) +
-           DesignRecord{{"DataSource", String()},
-                        {"DataField", String()},
-                        {"InitialParent", String(d.parent)}};
-}
-
-DesignRecord pushButtonDesign(const ControlDesign& d) {
-    return placement(d) + DesignRecord{{"MacButtonStyle", std::int64_t{0}},
-                                       {"Cancel", false},
-                                       {"Default", false},
-                                       {"Enabled", true},
-                                       {"Tooltip", String()},
-                                       {"Transparent", false},
-                                       {"Visible", true},
-                                       {"FontName", String("System")},
-                                       {"FontSize", 0.0f},
-                                       {"FontUnit", std::uint8_t{0}},
-                                       {"Bold", false},
-                                       {"Italic", false},
-                                       {"Underline", false},
-                                       {"InitialParent", String(d.parent)}};
-}
-
-DesignRecord listBoxDesign(const ControlDesign& d) {
-    return DesignRecord{{"AllowAutoDeactivate", true},
-                        {"HasBorder", true},
-                        {"GridLinesHorizontalStyle", std::int64_t{0}},
-                        {"GridLinesVerticalStyle", std::int64_t{0}},
-                        {"HasHeader", true},
-                        {"Tooltip", String()},
-                        {"HasHorizontalScrollbar", false},
-                        {"HasVerticalScrollbar", true},
-                        {"DropIndicatorVisible", false},
-                        {"AllowFocusRing", false},
-                        {"FontName", String("System")},
-                        {"FontSize", 0.0f},
-                        {"FontUnit", std::uint8_t{0}},
-                        {"AllowAutoHideScrollbars", true},
-                        {"AllowResizableColumns", false},
-                        {"AllowRowDragging", false},
-                        {"AllowRowReordering", false},
-                        {"AllowExpandableRows", false},
-                        {"RowSelectionType", std::int64_t{0}},
-                        {"Transparent", false}} +
-           position(d) +
-           DesignRecord{{"TabPanelIndex", std::int64_t{0}},
-                        {"TabIndex", d.tabIndex},
-                        {"TabStop", true},
-                        {"Visible", true},
-                        {"Enabled", true},
-                        {"ColumnCount", std::int64_t{2}},
-                        {"ColumnWidths", String()},
-                        {"HeadingIndex", std::int64_t{-1}},
-                        {"DefaultRowHeight", std::int64_t{-1}},
-                        {"_ScrollWidth", std::int64_t{-1}},
-                        {"_ScrollOffset", std::int64_t{0}},
-                        {"Bold", false},
-                        {"Italic", false},
-                        {"Underline", false},
-                        {"RequiresSelection", false},
-                        {"DataSource", String()},
-                        {"DataField", String()},
-                        {"InitialParent", String(d.parent)}};
-}
 
 // The name as one part of a path: the version texts come from the bundle, and
 // a "/" in them would put the report into another folder than the one the
@@ -213,16 +38,6 @@ String fileNamePart(const String& name) {
 }
 
 } // namespace
-
-// The members in which the two drop zones differ.
-struct Window1::Zone {
-    FolderItemPtr Window1::*app;
-    std::shared_ptr<Canvas> (Window1::*canvas)() const;
-    std::shared_ptr<Label> (Window1::*label)() const;
-    String (*prompt)(const String&);
-    std::int64_t column;
-    String (*heading)(const String&);
-};
 
 std::shared_ptr<Window1> Window1::Accessor() {
     if (auto open = FindOpen<Window1>())
@@ -249,7 +64,7 @@ std::shared_ptr<myListBox> Window1::ListBox1() const {
 }
 
 void Window1::Layout() {
-    ApplyDesign(windowDesign);
+    ApplyDesign(Window1Design::WindowRecord());
 }
 
 void Window1::CreateControls() {
@@ -303,41 +118,43 @@ template <class T> std::shared_ptr<T> Window1::make(const ControlDesign& design)
 // The nine controls in their order: each is complete, text, design values and
 // handlers, before the next is made.
 void Window1::_CreateControls0() {
-    makeZone(GroupBox1Design, Canvas1Design, Label1Design, Localized::Drop_Old_Glyphs_App(""),
-             &Window1::GroupBox1_Open, &Window1::GroupBox1_DropObject);
-    makeZone(GroupBox2Design, Canvas2Design, Label2Design, Localized::Drop_New_Glyphs_App(""),
-             &Window1::GroupBox2_Open, &Window1::GroupBox2_DropObject);
-    makeButton(PushButton1Design, Localized::Quillstone(""), &Window1::PushButton1_Action);
+    makeZone(Window1Design::GroupBox1, Window1Design::Canvas1, Window1Design::Label1,
+             Localized::Drop_Old_Glyphs_App(""), &Window1::GroupBox1_Open,
+             &Window1::GroupBox1_DropObject);
+    makeZone(Window1Design::GroupBox2, Window1Design::Canvas2, Window1Design::Label2,
+             Localized::Drop_New_Glyphs_App(""), &Window1::GroupBox2_Open,
+             &Window1::GroupBox2_DropObject);
+    makeButton(Window1Design::PushButton1, Localized::Quillstone(""), &Window1::PushButton1_Action);
 
-    auto listBox1 = make<myListBox>(ListBox1Design);
+    auto listBox1 = make<myListBox>(Window1Design::ListBox1);
     listBox1->InitialValue(Localized::kOld("") + "\t" + Localized::kNew(""));
-    listBox1->ApplyDesign(listBoxDesign(ListBox1Design));
+    listBox1->ApplyDesign(Window1Design::ListBoxRecord(Window1Design::ListBox1));
 
-    makeButton(PushButton2Design, Localized::kSave(""), &Window1::PushButton2_Action);
+    makeButton(Window1Design::PushButton2, Localized::kSave(""), &Window1::PushButton2_Action);
 }
 
 // A drop zone: its group box, then the canvas and the label inside it.
-void Window1::makeZone(const ControlDesign& box, const ControlDesign& canvas,
-                       const ControlDesign& label, const String& prompt,
+void Window1::makeZone(const ControlDesign& boxDesign, const ControlDesign& canvasDesign,
+                       const ControlDesign& labelDesign, const String& prompt,
                        void (Window1::*open)(GroupBox&),
                        void (Window1::*drop)(GroupBox&, DragItem&, std::int64_t)) {
-    auto groupBox = make<GroupBox>(box);
-    groupBox->ApplyDesign(groupBoxDesign(box));
+    auto groupBox = make<GroupBox>(boxDesign);
+    groupBox->ApplyDesign(Window1Design::GroupBoxRecord(boxDesign));
     groupBox->Open = handler(open);
     groupBox->DropObject = handler(drop);
 
-    make<Canvas>(canvas)->ApplyDesign(canvasDesign(canvas));
+    make<Canvas>(canvasDesign)->ApplyDesign(Window1Design::CanvasRecord(canvasDesign));
 
-    auto zoneLabel = make<Label>(label);
+    auto zoneLabel = make<Label>(labelDesign);
     zoneLabel->Text(prompt);
-    zoneLabel->ApplyDesign(labelDesign(label));
+    zoneLabel->ApplyDesign(Window1Design::LabelRecord(labelDesign));
 }
 
 void Window1::makeButton(const ControlDesign& design, const String& caption,
                          void (Window1::*action)(PushButton&)) {
     auto button = make<PushButton>(design);
     button->Caption(caption);
-    button->ApplyDesign(pushButtonDesign(design));
+    button->ApplyDesign(Window1Design::PushButtonRecord(design));
     button->Action = handler(action);
 }
 
@@ -361,14 +178,14 @@ void Window1::GroupBox2_Open(GroupBox& sender) {
 }
 
 void Window1::GroupBox1_DropObject(GroupBox&, DragItem& obj, std::int64_t) {
-    dropOn(UpperZone(), obj);
+    dropOn(Zone::Upper, obj);
 }
 
 void Window1::GroupBox2_DropObject(GroupBox&, DragItem& obj, std::int64_t) {
-    dropOn(LowerZone(), obj);
+    dropOn(Zone::Lower, obj);
 }
 
-void Window1::dropOn(const Zone& zone, DragItem& obj) {
+void Window1::dropOn(Zone zone, DragItem& obj) {
     // Every drop first empties the zone and the list.
     resetZone(zone);
 
@@ -389,36 +206,61 @@ void Window1::dropOn(const Zone& zone, DragItem& obj) {
     loadZone(zone, f);
 }
 
-void Window1::resetZone(const Zone& zone) {
-    this->*zone.app = nullptr;
-    (this->*zone.canvas)()->Backdrop(nullptr);
-    const auto label = (this->*zone.label)();
-    label->Text(zone.prompt(""));
-    label->Left(32);
-    label->Width(306);
-    label->TextAlign(1);
-    ListBox1()->Heading(zone.column, zone.heading(""));
+FolderItemPtr& Window1::app(Zone zone) {
+    return zone == Zone::Upper ? AppOLD : AppNEW;
+}
+
+std::shared_ptr<Canvas> Window1::canvas(Zone zone) const {
+    return zone == Zone::Upper ? Canvas1() : Canvas2();
+}
+
+std::shared_ptr<Label> Window1::label(Zone zone) const {
+    return zone == Zone::Upper ? Label1() : Label2();
+}
+
+// An empty zone: no bundle and no icon; the label shows the prompt centred
+// where its design puts it, and the zone's column bears its first heading.
+void Window1::resetZone(Zone zone) {
+    const bool upper = zone == Zone::Upper;
+    app(zone) = nullptr;
+    canvas(zone)->Backdrop(nullptr);
+    const auto text = label(zone);
+    text->Text(upper ? Localized::Drop_Old_Glyphs_App("") : Localized::Drop_New_Glyphs_App(""));
+    const ControlDesign& design = upper ? Window1Design::Label1 : Window1Design::Label2;
+    text->Left(design.left);
+    text->Width(design.width);
+    text->TextAlign(1);
+    ListBox1()->Heading(upper ? 0 : 1, upper ? Localized::kOld("") : Localized::kNew(""));
     ListBox1()->DeleteAllRows();
 }
 
-void Window1::loadZone(const Zone& zone, const FolderItemPtr& file) {
-    this->*zone.app = file;
-    const auto canvas = (this->*zone.canvas)();
-    canvas->Backdrop(Icon::Get(file, canvas->Width()));
-    const auto label = (this->*zone.label)();
-    label->Text(GetAppVerInfo(file));
-    label->Left(108);
-    label->Width(230);
-    label->TextAlign(0);
-    ListBox1()->Heading(zone.column, label->Text());
+// A loaded zone: the bundle and its icon; the label makes room for the icon,
+// starting a little to the right of the canvas and ending where its design
+// ends, and shows the bundle's version left-aligned, which heads the zone's
+// column too.
+void Window1::loadZone(Zone zone, const FolderItemPtr& file) {
+    constexpr std::int64_t iconGap = 12;
+    const bool upper = zone == Zone::Upper;
+    app(zone) = file;
+    const auto icon = canvas(zone);
+    icon->Backdrop(Icon::Get(file, icon->Width()));
+    const auto text = label(zone);
+    text->Text(GetAppVerInfo(file));
+    const ControlDesign& iconDesign = upper ? Window1Design::Canvas1 : Window1Design::Canvas2;
+    const ControlDesign& textDesign = upper ? Window1Design::Label1 : Window1Design::Label2;
+    const std::int64_t left = iconDesign.left + iconDesign.width + iconGap;
+    text->Left(left);
+    text->Width(textDesign.left + textDesign.width - left);
+    text->TextAlign(0);
+    ListBox1()->Heading(upper ? 0 : 1, text->Text());
 }
 
 void Window1::PushButton1_Action(PushButton&) {
-    // 1. Every click starts from an empty list.
+    // Every click starts from an empty list.
     const auto list = ListBox1();
     list->DeleteAllRows();
 
-    // 2.-4. Two different versions, both bundles still on disk.
+    // Two different versions, both bundles still on disk.
     if (Label1()->Text() == Label2()->Text()) {
         General::ShowAlertOK(Localized::Both_apps_are_the_same_version(""), "", nullptr);
         return;
@@ -432,13 +274,13 @@ void Window1::PushButton1_Action(PushButton&) {
         return;
     }
 
-    // 5.-6. Both maps are read, old first; the reader has told of any failure.
+    // Both maps are read, old first; the reader has told of any failure.
     const Dictionary oldMap = GetMapFile(AppOLD);
     const Dictionary newMap = GetMapFile(AppNEW);
     if (oldMap.KeyCount() == 0 || newMap.KeyCount() == 0)
         return;
 
-    // 7. One row for every common key whose value changed.
+    // One row for every common key whose value changed.
     for (const String& key : oldMap.Keys()) {
         if (!newMap.HasKey(key))
             continue;
@@ -448,7 +290,7 @@ void Window1::PushButton1_Action(PushButton&) {
             list->AddRow({oldValue, newValue});
     }
 
-    // 8.-9.
+    // No row at all is told; otherwise the rows stand in the list.
     if (list->ListCount() == 0)
         General::ShowAlertOK(Localized::Both_AJ1_Map_Files_are_the_same(""), "", nullptr);
 }
@@ -487,18 +329,4 @@ void Window1::saveReport(const FolderItemPtr& file, const String& text) {
     } catch (const IOException& error) {
         General::ShowAlertOK(Localized::The_report_could_not_be_saved(""), error.Message, nullptr);
     }
-}
-
-const Window1::Zone& Window1::UpperZone() {
-    static const Zone zone{
-        &Window1::AppOLD, &Window1::Canvas1, &Window1::Label1, Localized::Drop_Old_Glyphs_App, 0,
-        Localized::kOld};
-    return zone;
-}
-
-const Window1::Zone& Window1::LowerZone() {
-    static const Zone zone{
-        &Window1::AppNEW, &Window1::Canvas2, &Window1::Label2, Localized::Drop_New_Glyphs_App, 1,
-        Localized::kNew};
-    return zone;
 }

@@ -12,9 +12,12 @@
 #include <memory>
 
 class Canvas;
-struct ControlDesign;
 class Label;
 class myListBox;
+
+namespace Window1Design {
+struct ControlDesign;
+}
 
 // The program's one window: two drop zones for the old and the new Glyphs
 // bundle, the compare and save buttons, and the list of changed values.
@@ -51,28 +54,35 @@ protected:
     void CreateControls() override;
     void Event_Open() override;
     void Event_Close() override;
-    virtual void _CreateControls0();
-    virtual void GroupBox1_Open(GroupBox& sender);
-    virtual void GroupBox1_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
-    virtual void GroupBox2_Open(GroupBox& sender);
-    virtual void GroupBox2_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
-    virtual void PushButton1_Action(PushButton& sender);
-    virtual void PushButton2_Action(PushButton& sender);
 
 private:
-    struct Zone;
-    static const Zone& UpperZone();
-    static const Zone& LowerZone();
+    using ControlDesign = Window1Design::ControlDesign;
+
+    void _CreateControls0();
+    void GroupBox1_Open(GroupBox& sender);
+    void GroupBox1_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
+    void GroupBox2_Open(GroupBox& sender);
+    void GroupBox2_DropObject(GroupBox& sender, DragItem& obj, std::int64_t action);
+    void PushButton1_Action(PushButton& sender);
+    void PushButton2_Action(PushButton& sender);
+
+    // The two drop zones: the upper one takes the old bundle, the lower one the new.
+    enum class Zone { Upper, Lower };
+    FolderItemPtr& app(Zone zone);
+    std::shared_ptr<Canvas> canvas(Zone zone) const;
+    std::shared_ptr<Label> label(Zone zone) const;
+
     template <class T> std::shared_ptr<T> make(const ControlDesign& design);
-    void makeZone(const ControlDesign& box, const ControlDesign& canvas, const ControlDesign& label,
-                  const String& prompt, void (Window1::*open)(GroupBox&),
+    void makeZone(const ControlDesign& boxDesign, const ControlDesign& canvasDesign,
+                  const ControlDesign& labelDesign, const String& prompt,
+                  void (Window1::*open)(GroupBox&),
                   void (Window1::*drop)(GroupBox&, DragItem&, std::int64_t));
     void makeButton(const ControlDesign& design, const String& caption,
                     void (Window1::*action)(PushButton&));
     template <class... Args> std::function<void(Args...)> handler(void (Window1::*method)(Args...));
-    void resetZone(const Zone& zone);
-    void loadZone(const Zone& zone, const FolderItemPtr& file);
-    void dropOn(const Zone& zone, DragItem& obj);
+    void dropOn(Zone zone, DragItem& obj);
+    void resetZone(Zone zone);
+    void loadZone(Zone zone, const FolderItemPtr& file);
     void saveReport(const FolderItemPtr& file, const String& text);
     void applyStoredBounds();
     void applyDefaultBounds(std::int64_t width, std::int64_t height);

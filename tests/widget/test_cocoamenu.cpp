@@ -119,16 +119,14 @@ TEST_F(CocoaMenuTest, NativeItemsAreFoundByTheirTitleLessTheFirstAmpersand) {
     for (const auto& entry : {ampersands, firstTwin, secondTwin})
         menu->AddMenu(entry);
 
-    const auto* nativeMenu = dynamic_cast<NSMenu*>(CocoaMenu::CocoaMenuItem::GetNSMenu(menu.get()));
-    ASSERT_NE(nativeMenu, nullptr);
-    EXPECT_EQ(nativeMenu->Native(), static_cast<QWidget*>(menu->NativeMenu()));
+    const id nativeMenu = CocoaMenu::CocoaMenuItem::GetNSMenu(menu.get());
+    ASSERT_NE(nativeMenu, nil);
+    EXPECT_EQ(nativeMenu, NSMenu::For(menu->NativeMenu()));
     const auto nativeOf = [](const MenuItem& entry) {
-        const auto* found =
-            dynamic_cast<NSMenuItem*>(CocoaMenu::CocoaMenuItem::GetNSMenuItem(&entry));
-        return found ? found->Native() : nullptr;
+        return CocoaMenu::CocoaMenuItem::GetNSMenuItem(&entry);
     };
-    EXPECT_EQ(nativeOf(*ampersands), ampersands->NativeAction()); // titled "AB&C"
-    EXPECT_EQ(nativeOf(*secondTwin), firstTwin->NativeAction());
+    EXPECT_EQ(nativeOf(*ampersands), NSMenuItem::For(ampersands->NativeAction())); // titled "AB&C"
+    EXPECT_EQ(nativeOf(*secondTwin), NSMenuItem::For(firstTwin->NativeAction()));
 
     const auto stray = probeItem("Twin");
     EXPECT_EQ(CocoaMenu::CocoaMenuItem::GetParentOf(stray.get()), nullptr);

@@ -105,6 +105,12 @@ protected:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
     }
 
+    static void clickRow(const Listbox& list, int row) {
+        QTreeView& tree = view(list);
+        const QPoint centre = tree.visualRect(tree.model()->index(row, 0)).center();
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, centre);
+    }
+
     static std::vector<String> column(const Listbox& list, std::int64_t index) {
         std::vector<String> cells;
         for (std::int64_t row = 0; row < list.ListCount(); ++row)
@@ -126,8 +132,6 @@ TEST_F(ListboxTest, TheWholeListIsRowsOfTabbedCellsWithoutAFinalLineEnd) {
     EXPECT_EQ(list->Cell(2, 1), "");
     EXPECT_THROW(list->Cell(3, 0), OutOfBoundsException);
     EXPECT_THROW(list->Cell(0, 2), OutOfBoundsException);
-    list->Cell(2, 1, "y");
-    EXPECT_EQ(list->Cell(2, -1), "x\ty");
 }
 
 TEST_F(ListboxTest, RowsAreAddedAndDeleted) {
@@ -193,12 +197,6 @@ TEST_F(ListboxTest, TheSortMarkGoesWhenTheRowsMayLeaveItsOrder) {
     };
 
     sortedByFirstColumn();
-    list->Cell(0, 1, "other column");
-    EXPECT_EQ(list->HeadingIndex(), 0);
-    list->Cell(0, 0, "3");
-    EXPECT_EQ(list->HeadingIndex(), -1);
-
-    sortedByFirstColumn();
     list->AddRow({"0", "c"});
     EXPECT_EQ(header.sortIndicatorSection(), -1);
 
@@ -211,11 +209,10 @@ TEST_F(ListboxTest, WithoutAHandlerTheBytesDecideAndSelectionFollowsItsRow) {
     auto list = addList<Listbox>();
     for (const char* text : {"b", "a", "B", "á"})
         list->AddRow({"old", text});
-    list->ListIndex(0);
+    clickRow(*list, 0);
 
     clickHeading(*list, 1);
     EXPECT_EQ(column(*list, 1), (std::vector<String>{"B", "a", "b", "á"}));
-    EXPECT_EQ(list->ListIndex(), 2);
     EXPECT_TRUE(list->Selected(2));
     EXPECT_FALSE(list->Selected(0));
     EXPECT_EQ(list->HeadingIndex(), 1);
@@ -253,7 +250,7 @@ TEST_F(ListboxTest, ASelectedRowKeepsTheListsOwnLook) {
     auto list = addList<PaintedList>();
     list->AddRow({"a", "b"});
     list->AddRow({"c", "d"});
-    list->ListIndex(1);
+    clickRow(*list, 1);
     QTreeView& tree = view(*list);
     const QImage shown = tree.viewport()->grab().toImage();
     const QRect cell = tree.visualRect(tree.model()->index(1, 0));

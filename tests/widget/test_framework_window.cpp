@@ -5,6 +5,7 @@
 #include "framework/Picture.h"
 #include "framework/PushButton.h"
 #include "framework/Window.h"
+#include "window/Window1Design.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -15,164 +16,27 @@
 
 namespace {
 
-// The comparison window's design: the window's record and its nine controls.
-const DesignRecord windowDesign = {
-    {"Width", 370},
-    {"Height", 500},
-    {"MinimumWidth", 370},
-    {"MinimumHeight", 400},
-    {"MaximumWidth", 32000},
-    {"MaximumHeight", 32000},
-    {"Type", 0},
-    {"Title", "Quillstone"},
-    {"HasCloseButton", true},
-    {"HasMaximizeButton", false},
-    {"HasMinimizeButton", true},
-    {"HasFullScreenButton", false},
-    {"Resizeable", true},
-    {"Composite", false},
-    {"MacProcID", 0},
-    {"FullScreen", false},
-    {"DefaultLocation", 0},
-    {"Visible", true},
-    {"HasBackgroundColor", false},
-    {"BackgroundColor", Colour(0x00FFFFFF)},
-    {"MenuBarVisible", true},
-    {"LiveResize", true},
-};
+// The comparison window's own design, each control with its class and the
+// text it is given before its design values.
+enum class Kind { GroupBox, Canvas, Label, PushButton, Listbox };
 
-struct ControlDesign {
-    const char* name;
-    const char* kind;
-    const char* parent;
-    int left, top, width, height;
-    bool lockLeft, lockTop, lockRight, lockBottom;
-    int tabIndex;
+struct ControlMaking {
+    const Window1Design::ControlDesign& design;
+    Kind kind;
     const char* text;
 };
 
-const ControlDesign controlDesigns[] = {
-    {"GroupBox1", "GroupBox", "", 20, 20, 330, 90, true, true, true, false, 0, nullptr},
-    {"Canvas1", "Canvas", "GroupBox1", 32, 33, 64, 64, true, true, false, false, 0, nullptr},
-    {"Label1", "Label", "GroupBox1", 32, 33, 306, 64, true, true, true, false, 1,
-     "Drop Old Glyphs App"},
-    {"GroupBox2", "GroupBox", "", 20, 122, 330, 90, true, true, true, false, 1, nullptr},
-    {"Canvas2", "Canvas", "GroupBox2", 32, 135, 64, 64, true, true, false, false, 0, nullptr},
-    {"Label2", "Label", "GroupBox2", 32, 135, 306, 64, true, true, true, false, 1,
-     "Drop New Glyphs App"},
-    {"PushButton1", "PushButton", "", 20, 232, 238, 20, true, true, true, false, 4, "Quillstone"},
-    {"ListBox1", "Listbox", "", 20, 264, 330, 216, true, true, true, true, 6, "Old\tNew"},
-    {"PushButton2", "PushButton", "", 270, 232, 80, 20, false, true, true, false, 7, "Save"},
+const ControlMaking controlMakings[] = {
+    {Window1Design::GroupBox1, Kind::GroupBox, nullptr},
+    {Window1Design::Canvas1, Kind::Canvas, nullptr},
+    {Window1Design::Label1, Kind::Label, "Drop Old Glyphs App"},
+    {Window1Design::GroupBox2, Kind::GroupBox, nullptr},
+    {Window1Design::Canvas2, Kind::Canvas, nullptr},
+    {Window1Design::Label2, Kind::Label, "Drop New Glyphs App"},
+    {Window1Design::PushButton1, Kind::PushButton, "Quillstone"},
+    {Window1Design::ListBox1, Kind::Listbox, "Old\tNew"},
+    {Window1Design::PushButton2, Kind::PushButton, "Save"},
 };
-
-DesignRecord placement(const ControlDesign& d) {
-    return {{"Name", d.name},           {"Index", -2147483648},
-            {"Left", d.left},           {"Top", d.top},
-            {"Width", d.width},         {"Height", d.height},
-            {"LockLeft", d.lockLeft},   {"LockTop", d.lockTop},
-            {"LockRight", d.lockRight}, {"LockBottom", d.lockBottom}};
-}
-
-DesignRecord operator+(DesignRecord head, const DesignRecord& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
-DesignRecord groupBoxRecord(const ControlDesign& d) {
-    return placement(d) + DesignRecord{{"TabIndex", d.tabIndex},
-                                       {"TabPanelIndex", 0},
-                                       {"TabStop", true},
-                                       {"AllowAutoDeactivate", true},
-                                       {"Caption", ""},
-                                       {"Enabled", true},
-                                       {"Tooltip", ""},
-                                       {"Transparent", false},
-                                       {"Visible", true},
-                                       {"Bold", false},
-                                       {"Italic", false},
-                                       {"FontName", "System"},
-                                       {"Underline", false},
-                                       {"FontSize", 0.0f},
-                                       {"FontUnit", std::uint8_t{0}},
-                                       {"InitialParent", d.parent}};
-}
-
-DesignRecord canvasRecord(const ControlDesign& d) {
-    return placement(d) + DesignRecord{{"TabIndex", d.tabIndex}, {"TabPanelIndex", 0},
-                                       {"TabStop", true},        {"AllowAutoDeactivate", true},
-                                       {"Enabled", true},        {"Tooltip", ""},
-                                       {"AllowFocusRing", true}, {"Visible", true},
-                                       {"AllowFocus", false},    {"AllowTabs", false},
-                                       {"Transparent", true},    {"DoubleBuffer", false},
-                                       {"Transparent", true},    {"InitialParent", d.parent}};
-}
-
-DesignRecord labelRecord(const ControlDesign& d) {
-    return placement(d) + DesignRecord{{"TabIndex", d.tabIndex},
-                                       {"TabPanelIndex", 0},
-                                       {"TabStop", true},
-                                       {"AllowAutoDeactivate", true},
-                                       {"Enabled", true},
-                                       {"Tooltip", ""},
-                                       {"Multiline", false},
-                                       {"Selectable", false},
-                                       {"TextAlignment", 2},
-                                       {"TextColor", Colour(0x00000000)},
-                                       {"Transparent", false},
-                                       {"Visible", true},
-                                       {"Bold", false},
-                                       {"Italic", false},
-                                       {"FontName", "System"},
-                                       {"Underline", false},
-                                       {"FontSize", 15.0f},
-                                       {"FontUnit", std::uint8_t{0}},
-                                       {"DataSource", ""},
-                                       {"DataField", ""},
-                                       {"InitialParent", d.parent}};
-}
-
-DesignRecord pushButtonRecord(const ControlDesign& d) {
-    return placement(d) + DesignRecord{{"TabIndex", d.tabIndex}, {"TabPanelIndex", 0},
-                                       {"TabStop", true},        {"AllowAutoDeactivate", true},
-                                       {"MacButtonStyle", 0},    {"Cancel", false},
-                                       {"Default", false},       {"Enabled", true},
-                                       {"Tooltip", ""},          {"Transparent", false},
-                                       {"Visible", true},        {"FontName", "System"},
-                                       {"FontSize", 0.0f},       {"FontUnit", std::uint8_t{0}},
-                                       {"Bold", false},          {"Italic", false},
-                                       {"Underline", false},     {"InitialParent", d.parent}};
-}
-
-DesignRecord listboxRecord(const ControlDesign& d) {
-    const DesignRecord own = {{"AllowAutoDeactivate", true},
-                              {"HasBorder", true},
-                              {"GridLinesHorizontalStyle", 0},
-                              {"GridLinesVerticalStyle", 0},
-                              {"HasHeader", true},
-                              {"Tooltip", ""},
-                              {"HasHorizontalScrollbar", false},
-                              {"HasVerticalScrollbar", true},
-                              {"DropIndicatorVisible", false},
-                              {"AllowFocusRing", false},
-                              {"FontName", "System"},
-                              {"FontSize", 0.0f},
-                              {"FontUnit", std::uint8_t{0}},
-                              {"AllowAutoHideScrollbars", true},
-                              {"AllowResizableColumns", false},
-                              {"AllowRowDragging", false},
-                              {"AllowRowReordering", false},
-                              {"AllowExpandableRows", false},
-                              {"RowSelectionType", 0},
-                              {"Transparent", false}};
-    return own + placement(d) +
-           DesignRecord{
-               {"TabPanelIndex", 0}, {"TabIndex", d.tabIndex}, {"TabStop", true},
-               {"Visible", true},    {"Enabled", true},        {"ColumnCount", 2},
-               {"ColumnWidths", ""}, {"HeadingIndex", -1},     {"DefaultRowHeight", -1},
-               {"_ScrollWidth", -1}, {"_ScrollOffset", 0},     {"Bold", false},
-               {"Italic", false},    {"Underline", false},     {"RequiresSelection", false},
-               {"DataSource", ""},   {"DataField", ""},        {"InitialParent", d.parent}};
-}
 
 // Built the way the program's window builds itself: each control made,
 // registered, given its text, its design values and its handlers in turn.
@@ -186,13 +50,13 @@ public:
 protected:
     void Layout() override {
         events.push_back("Layout");
-        ApplyDesign(windowDesign);
+        ApplyDesign(Window1Design::WindowRecord());
     }
 
     void CreateControls() override {
         events.push_back("CreateControls");
-        for (const ControlDesign& design : controlDesigns)
-            createControl(design);
+        for (const ControlMaking& making : controlMakings)
+            createControl(making);
     }
 
     void Event_Open() override {
@@ -203,35 +67,43 @@ protected:
     void Event_Close() override { events.push_back("Close"); }
 
 private:
-    void createControl(const ControlDesign& d) {
-        const String kind = d.kind;
-        if (kind == "GroupBox") {
+    void createControl(const ControlMaking& making) {
+        const Window1Design::ControlDesign& d = making.design;
+        switch (making.kind) {
+        case Kind::GroupBox: {
             AddControl(d.name, New<GroupBox>());
             auto box = Control<GroupBox>(d.name);
-            box->ApplyDesign(groupBoxRecord(d));
+            box->ApplyDesign(Window1Design::GroupBoxRecord(d));
             box->Open = [this](GroupBox& sender) {
                 groupBoxOpened(sender);
             };
-        } else if (kind == "Canvas") {
+            break;
+        }
+        case Kind::Canvas:
             AddControl(d.name, New<Canvas>());
-            Control<Canvas>(d.name)->ApplyDesign(canvasRecord(d));
-        } else if (kind == "Label") {
+            Control<Canvas>(d.name)->ApplyDesign(Window1Design::CanvasRecord(d));
+            break;
+        case Kind::Label:
             AddControl(d.name, New<Label>());
-            Control<Label>(d.name)->Text(d.text);
-            Control<Label>(d.name)->ApplyDesign(labelRecord(d));
-        } else if (kind == "PushButton") {
+            Control<Label>(d.name)->Text(making.text);
+            Control<Label>(d.name)->ApplyDesign(Window1Design::LabelRecord(d));
+            break;
+        case Kind::PushButton: {
             AddControl(d.name, New<PushButton>());
             auto button = Control<PushButton>(d.name);
-            button->Caption(d.text);
-            button->ApplyDesign(pushButtonRecord(d));
+            button->Caption(making.text);
+            button->ApplyDesign(Window1Design::PushButtonRecord(d));
             button->Action = [this](PushButton& sender) {
                 if (sender.Name() == "PushButton1" && onPushButton1)
                     onPushButton1(sender);
             };
-        } else {
+            break;
+        }
+        case Kind::Listbox:
             AddControl(d.name, New<Listbox>());
-            Control<Listbox>(d.name)->InitialValue(d.text);
-            Control<Listbox>(d.name)->ApplyDesign(listboxRecord(d));
+            Control<Listbox>(d.name)->InitialValue(making.text);
+            Control<Listbox>(d.name)->ApplyDesign(Window1Design::ListBoxRecord(d));
+            break;
         }
     }
 

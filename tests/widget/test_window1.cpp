@@ -338,7 +338,10 @@ TEST(myListBoxPaint, StripesAndRulesForLightAndDark) {
     }
     QApplication::setPalette(original);
 
-    list->Selected(1, true);
+    QItemSelectionModel& selection =
+        *static_cast<QTreeView*>(list->NativeWidget())->selectionModel();
+    selection.select(selection.model()->index(1, 0),
+                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     const PaintedCell selected = paint(*list, 1, 0, 20.0);
     EXPECT_TRUE(selected.result);
     EXPECT_EQ(selected.image.pixel(10, 5), qRgb(0, 0, 255));

@@ -1,4 +1,4 @@
-#include "FileDropFilter.h"
+#include "FileDropFilter_p.h"
 
 #include "FileType.h"
 #include "FolderItem.h"

@@ -1,4 +1,4 @@
-#include "WindowImpl.h"
+#include "Window_p.h"
 
 #include "Runtime.h"
 #include "Window.h"
