@@ -42,15 +42,16 @@ struct Application::KeyWatch : QObject {
     Application& owner_;
 };
 
-Application::Application() : keyWatch_(std::make_unique<KeyWatch>(*this)) {
-    // The executable carries its icon as a resource; every window shows it.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/application-icon.svg")));
-}
+Application::Application() : keyWatch_(std::make_unique<KeyWatch>(*this)) {}
 
 Application::~Application() = default;
 
 FolderItemPtr Application::ExecutableFile() const {
     return ::ExecutableFile();
+}
+
+QIcon Application::Icon() {
+    return QIcon(QStringLiteral(":/application-icon.svg"));
 }
 
 void Application::MenuBar(const std::shared_ptr<::MenuBar>& value) {

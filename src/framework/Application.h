@@ -10,6 +10,7 @@
 
 class MenuBar;
 class MenuItem;
+class QIcon;
 class Window;
 
 // The application object: one per program, registered with
@@ -27,6 +28,8 @@ public:
     void AutoQuit(bool value) { autoQuit_ = value; }
     // The running executable.
     FolderItemPtr ExecutableFile() const;
+    // The icon the executable carries; every window and the About panel show it.
+    static QIcon Icon();
     std::shared_ptr<::MenuBar> MenuBar() const { return menuBar_; }
     // Shows the bar in every window, those open now and those still to come.
     void MenuBar(const std::shared_ptr<::MenuBar>& value);

@@ -6,6 +6,7 @@
 #include "Window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <csignal>
@@ -162,6 +163,10 @@ void RuntimeRun() {
     // as it starts (the accessibility bridge's connection to the session bus)
     // follows the window.
     QCoreApplication::sendPostedEvents(application.get(), QEvent::MetaCall);
+    // Every window shows the application's icon. It comes once the first
+    // window is on screen: the X server takes the icon as pixels in four
+    // sizes, and drawing those from the SVG would hold the window back.
+    QApplication::setWindowIcon(Application::Icon());
     if (lateStartupFailure) {
         exitStatus = 1;
     } else {

@@ -4,6 +4,7 @@
 #include "framework/Runtime.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -18,7 +19,7 @@ QMessageBox* newPanel() {
     auto* box = new QMessageBox;
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(name);
-    box->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box->setIconPixmap(Application::Icon().pixmap(64, 64));
     box->setTextFormat(Qt::RichText);
     box->setText(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()));
     if (const auto app = RuntimeAppObject()) {
