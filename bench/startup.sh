@@ -31,8 +31,9 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display number and writes it to descriptor 3 once it
-# accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# accepts clients. It does not reset between the programs timed one after
+# the other, as it would when its last client leaves.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfbPid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break

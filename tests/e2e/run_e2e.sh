@@ -43,7 +43,7 @@ AAAAAAB4H0BeYJBXOOQlFnmNR15kkle55GU2fZ1PXmiUVzr1pVZ5rVdfbJZXu/Xldn29X77goF/x
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillstone-e2e.XXXXXX")
 shots=${E2E_SCREENSHOTS:-$work/screens}
 mkdir -p "$shots"
-xvfbPid="" wmPid="" programPid="" sourcePid="" keysPid="" mainWindow="" found="" keepWork=0
+xvfbPid="" wmPid="" programPid="" sourcePid="" keysPid="" heldKeys=() mainWindow="" found="" keepWork=0
 export LC_ALL=C # the X tools complain about locales that are not installed
 
 say() { printf '[e2e %3ss] %s\n' "$SECONDS" "$*"; }
@@ -203,9 +203,11 @@ displayReady() {
 }
 
 # Xvfb picks a free display number and writes it to descriptor 3 once it
-# takes clients.
+# takes clients. It must not reset when its last client leaves: a program
+# started while the server resets cannot connect, and each start here
+# follows the end of the one before.
 startDisplay() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfbPid=$!
     waitUntil "the X display" displayReady
     DISPLAY=":$(head -n 1 "$work/display")"
@@ -373,9 +375,10 @@ expectGeometry() { # content "left top width height"
     pollFor "$waitLimit" hasGeometry "$want" || fail "the window is at $(windowGeometry), not at $want"
 }
 
-# Holds the keys down from a client of their own until releaseKeys: the X
-# server lets go of a client's keys only when that client ends.
+# Holds the keys down from a client of their own until releaseKeys, which
+# lets them go again: the X server keeps them down after that client ends.
 holdKeys() { # keys...
+    heldKeys=("$@")
     xdotool keydown "$@" exec --sync sh -c 'echo $$ >"$1"; exec sleep 600' sh "$work/held" &
     keysPid=$!
     waitUntil "the keys $* to be held" test -s "$work/held"
@@ -386,6 +389,7 @@ releaseKeys() {
     kill "$(cat "$work/held")" 2>/dev/null || true
     wait "$keysPid" || true
     keysPid=""
+    xdotool keyup "${heldKeys[@]}" 2>/dev/null || true
 }
 
 # The menu bar runs along the window's top edge, above the content.
