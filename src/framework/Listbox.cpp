@@ -3,6 +3,7 @@
 #include "Collator.h"
 #include "Exceptions.h"
 #include "Listbox_p.h"
+#include "RunSort_p.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -281,11 +282,9 @@ void Listbox::sortRows(std::int64_t column, bool ascending) {
         return compareRows(a, b, column);
     };
     if (ascending)
-        std::stable_sort(order.begin(), order.end(),
-                         [&compare](std::int64_t a, std::int64_t b) { return compare(a, b) < 0; });
+        RunSort(order, [&compare](std::int64_t a, std::int64_t b) { return compare(a, b) < 0; });
     else
-        std::stable_sort(order.begin(), order.end(),
-                         [&compare](std::int64_t a, std::int64_t b) { return compare(a, b) > 0; });
+        RunSort(order, [&compare](std::int64_t a, std::int64_t b) { return compare(a, b) > 0; });
     applyOrder(order);
 }
 

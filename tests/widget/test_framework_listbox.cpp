@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -184,6 +185,36 @@ TEST_F(ListboxTest, AHeadingClickSortsThroughTheHandlerAscendingThenDescending) 
     EXPECT_EQ(column(*list, 0), (std::vector<String>{"100", "10", "9", "9", "1"}));
     EXPECT_EQ(column(*list, 1), (std::vector<String>{"row 3", "row 1", "row 0", "row 4", "row 2"}));
     EXPECT_EQ(view(*list).header()->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+// Long enough for runs to be found and merged; many equal numbers, so that
+// their order shows whether the sort kept it.
+TEST_F(ListboxTest, SortingIsStableAndTurningTheOrderRoundTakesOnePass) {
+    auto list = addList<NumberList>();
+    std::vector<std::pair<int, int>> expected;
+    for (int row = 0; row < 500; ++row) {
+        const int number = (row * 37 + row / 7) % 61;
+        expected.emplace_back(number, row);
+        list->AddRow({std::to_string(number), std::to_string(row)});
+    }
+    const auto listed = [&] {
+        std::vector<std::pair<int, int>> rows;
+        for (std::int64_t row = 0; row < list->ListCount(); ++row)
+            rows.emplace_back(std::stoi(list->Cell(row, 0)), std::stoi(list->Cell(row, 1)));
+        return rows;
+    };
+
+    clickHeading(*list, 0);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    EXPECT_EQ(listed(), expected);
+
+    list->comparisons.clear();
+    clickHeading(*list, 0);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    EXPECT_EQ(listed(), expected);
+    EXPECT_LT(list->comparisons.size(), 2 * expected.size());
 }
 
 TEST_F(ListboxTest, TheSortMarkGoesWhenTheRowsMayLeaveItsOrder) {
