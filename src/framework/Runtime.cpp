@@ -1,6 +1,7 @@
 #include "Runtime.h"
 
 #include "Application.h"
+#include "ApplicationStyle_p.h"
 #include "Exceptions.h"
 #include "TypeName.h"
 #include "Window.h"
@@ -109,6 +110,7 @@ void closeRemainingPanels() {
 void RuntimeInit(int& argc, char** argv) {
     fontConfiguration = std::jthread([] { FcInit(); });
     application = std::make_unique<QApplication>(argc, argv);
+    QApplication::setStyle(new ApplicationStyle);
     // The application object's AutoQuit decides when closing windows ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     terminationWatch = std::make_unique<TerminationWatch>();

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -159,6 +160,18 @@ TEST(Startup, EveryWayOutClosesAWindowOnce) {
             },
             ::testing::ExitedWithCode(0), "closed 1 time\\(s\\)\n");
     }
+}
+
+// The menu bar's overflow button reads its icon only when it is drawn, and
+// then shows the very icon of the desktop's style.
+TEST(Startup, TheOverflowButtonShowsTheStylesIconWhenDrawn) {
+    const auto* style = dynamic_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    const QIcon shown = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(own.pixmap(16).isNull());
+    EXPECT_EQ(shown.availableSizes(), own.availableSizes());
+    EXPECT_EQ(shown.pixmap(16).toImage(), own.pixmap(16).toImage());
 }
 
 } // namespace

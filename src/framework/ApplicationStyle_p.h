@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The desktop's own style, with one difference: the menu bar's overflow
+// button gets its icon only when the button first shows, which is never
+// while the menus fit. Reading that icon makes Qt load every image format
+// plugin it has, and the menu bar asks for it as it is made, so the first
+// window would wait for all of them.
+class ApplicationStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override;
+};
