@@ -110,7 +110,7 @@ void closeRemainingPanels() {
 void RuntimeInit(int& argc, char** argv) {
     fontConfiguration = std::jthread([] { FcInit(); });
     application = std::make_unique<QApplication>(argc, argv);
-    QApplication::setStyle(new ApplicationStyle);
+    QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
     // The application object's AutoQuit decides when closing windows ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     terminationWatch = std::make_unique<TerminationWatch>();
