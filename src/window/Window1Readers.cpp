@@ -4,6 +4,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/TextInputStream.h"
+#include "support/FileLimits.h"
 #include "support/General.h"
 #include "support/RegExVelk.h"
 
@@ -12,9 +13,6 @@
 #include <optional>
 
 namespace {
-
-// Real property lists hold a few kilobytes.
-constexpr std::int64_t largestPropertyList = std::int64_t{4} * 1024 * 1024;
 
 constexpr std::array<const char*, 3> mapFileCandidates = {
     "/Contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources/MapFileAdobeJapan1.txt",
@@ -117,7 +115,7 @@ String Window1::GetAppVerInfo(const FolderItemPtr& app) {
     // larger than any real one, counts as a missing one.
     const FolderItemPtr contents = app->Child("Contents", true);
     const FolderItemPtr plist = contents ? contents->Child("Info.plist", true) : nullptr;
-    if (!plist || !plist->Exists() || plist->Length() > largestPropertyList)
+    if (!plist || !plist->Exists() || plist->Length() > FileLimits::LargestPropertyList)
         return "";
     const std::optional<String> text = readWholeFile(plist);
     return text ? AppVerInfoFromPlist(*text) : "";
