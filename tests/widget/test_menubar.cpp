@@ -208,7 +208,7 @@ TEST_F(MenuBarTest, AboutShowsTheStandardPanelOnce) {
     ASSERT_EQ(panels.size(), 1);
     EXPECT_FALSE(panels[0]->iconPixmap().isNull());
     EXPECT_TRUE(panels[0]->text().contains("test_menubar"));
-    EXPECT_EQ(panels[0]->informativeText(), "Version 1.0.2\nQuillstone 1.0.2");
+    EXPECT_EQ(panels[0]->informativeText(), "Version 1.0.2 (1.0.2d10)\nQuillstone 1.0.2");
     EXPECT_EQ(panels[0]->windowModality(), Qt::NonModal);
 }
 
