@@ -75,7 +75,7 @@ void Application::_AddMenuHandler(const String& name, std::function<bool()> hand
 void Application::_x_SetVersionData(std::int64_t majorVersion, std::int64_t minorVersion,
                                     std::int64_t bugVersion, std::int64_t nonReleaseVersion,
                                     std::int64_t stageCode, const String& longVersion,
-                                    const String& shortVersion, const String& packageInfo) {
+                                    const String& shortVersion, const String& /*packageInfo*/) {
     majorVersion_ = majorVersion;
     minorVersion_ = minorVersion;
     bugVersion_ = bugVersion;
@@ -83,7 +83,6 @@ void Application::_x_SetVersionData(std::int64_t majorVersion, std::int64_t mino
     stageCode_ = stageCode;
     longVersion_ = longVersion;
     shortVersion_ = shortVersion;
-    packageInfo_ = packageInfo;
 }
 
 bool Application::handleMenu(const String& name) {

@@ -41,6 +41,9 @@ public:
     // Registers what runs when the user chooses the menu item of that name and
     // the item's own Action event has not handled it; true means handled.
     void _AddMenuHandler(const String& name, std::function<bool()> handler);
+    // The version the About panel shows. `packageInfo`, the type and creator
+    // codes a macOS bundle keeps beside its executable, has no place on Linux
+    // and is not kept.
     void _x_SetVersionData(std::int64_t majorVersion, std::int64_t minorVersion,
                            std::int64_t bugVersion, std::int64_t nonReleaseVersion,
                            std::int64_t stageCode, const String& longVersion,
@@ -53,7 +56,6 @@ public:
     std::int64_t StageCode() const { return stageCode_; }
     const String& LongVersion() const { return longVersion_; }
     const String& ShortVersion() const { return shortVersion_; }
-    const String& PackageInfo() const { return packageInfo_; }
 
     // Raised by the framework once, when the application opens.
     void raiseOpen() { Event_Open(); }
@@ -81,7 +83,6 @@ private:
     std::map<String, std::function<bool()>> menuHandlers_;
     String longVersion_;
     String shortVersion_;
-    String packageInfo_;
     std::int64_t majorVersion_ = 0;
     std::int64_t minorVersion_ = 0;
     std::int64_t bugVersion_ = 0;

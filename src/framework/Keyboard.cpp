@@ -6,6 +6,7 @@ namespace Keyboard {
 
 namespace {
 
+// What a test holds down; empty in the program, which then asks the window system.
 std::optional<HeldKeys> simulated;
 
 // Asks the window system, which reads the keyboard itself.

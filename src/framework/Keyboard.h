@@ -13,7 +13,14 @@ struct HeldKeys {
     bool option = false;
     bool command = false;
 };
-// Exists for tests: reports `keys` in place of the keyboard until called with none.
+
+// A test hook, one of the framework's two (the other is the screen list,
+// which the offscreen platform reads from a file, so it needs no code): keys
+// held while the window opens are asked of the window system, not read from
+// any event, and the offscreen platform the tests run on has no keyboard, so
+// no event a test sends can hold one. From this call on the functions above
+// report `keys` in place of the keyboard, until called with none. The program
+// never calls it.
 void SimulateForTesting(std::optional<HeldKeys> keys);
 
 } // namespace Keyboard

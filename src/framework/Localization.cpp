@@ -1,6 +1,6 @@
 #include "Localization.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QTranslator>
 
 #include <map>
@@ -18,15 +18,16 @@ QString languageOf(const QString& locale) {
                                                                                 : language;
 }
 
-QStringList translationFolders() {
-    QStringList folders;
-    if (QCoreApplication::instance()) {
-        const QString appDir = QCoreApplication::applicationDirPath();
-        folders << appDir + QStringLiteral("/translations")
-                << appDir + QStringLiteral("/../share/quillstone/translations");
-    }
-    folders << QStringLiteral(QUILLSTONE_BUILD_TRANSLATIONS);
-    return folders;
+// The localizations lie where Linux packages put a program's data: in
+// share/quillstone/translations under the prefix the executable was installed
+// to, found from the executable's own folder (bin). The build tree has the
+// same shape, so the program and every test find them there the same way. The
+// running executable is asked of the kernel, so a tool without a Qt
+// application object finds them too.
+QString translationFolder() {
+    const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QFileInfo(executable).absolutePath() +
+           QStringLiteral("/../share/quillstone/translations");
 }
 
 // One translator per language, loaded on first use; none when the program
@@ -37,14 +38,7 @@ const QTranslator* translatorFor(const QString& language) {
     if (found != loaded.end())
         return found->second.get();
     auto translator = std::make_unique<QTranslator>();
-    bool ok = false;
-    for (const QString& folder : translationFolders()) {
-        if (translator->load(QStringLiteral("quillstone_") + language, folder)) {
-            ok = true;
-            break;
-        }
-    }
-    if (!ok)
+    if (!translator->load(QStringLiteral("quillstone_") + language, translationFolder()))
         translator.reset();
     return loaded.emplace(language, std::move(translator)).first->second.get();
 }

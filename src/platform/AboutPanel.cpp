@@ -8,11 +8,29 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <array>
+#include <cstddef>
+
 namespace AboutPanel {
 
 namespace {
 
 QPointer<QMessageBox> panel;
+
+// The build's full version, as the platform writes a bundle's version: major,
+// minor and bug numbers, then, before the final release, the stage's letter
+// (d development, a alpha, b beta) and the non-release number: "1.0.2d10".
+QString buildVersion(const Application& app) {
+    QString version = QStringLiteral("%1.%2.%3")
+                          .arg(app.MajorVersion())
+                          .arg(app.MinorVersion())
+                          .arg(app.BugVersion());
+    static constexpr std::array<char, 3> stageLetters{'d', 'a', 'b'};
+    if (app.StageCode() >= 0 && app.StageCode() < std::ssize(stageLetters))
+        version += QLatin1Char(stageLetters.at(static_cast<std::size_t>(app.StageCode()))) +
+                   QString::number(app.NonReleaseVersion());
+    return version;
+}
 
 QMessageBox* newPanel() {
     const QString name = QGuiApplication::applicationDisplayName();
@@ -23,8 +41,9 @@ QMessageBox* newPanel() {
     box->setTextFormat(Qt::RichText);
     box->setText(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()));
     if (const auto app = RuntimeAppObject()) {
-        box->setInformativeText(QStringLiteral("Version %1\n%2")
+        box->setInformativeText(QStringLiteral("Version %1 (%2)\n%3")
                                     .arg(QString::fromStdString(app->ShortVersion()),
+                                         buildVersion(*app),
                                          QString::fromStdString(app->LongVersion())));
     }
     box->setStandardButtons(QMessageBox::Close);

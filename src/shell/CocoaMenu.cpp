@@ -117,16 +117,11 @@ void CocoaMenuItem::Event_EnableMenu() {
             Enabled(menuItemValid || interfaceItemValid);
         }
     }
-
-    if (EnableMenu)
-        EnableMenu(target);
 }
 
 bool CocoaMenuItem::Event_Action() {
     const id nativeItem = GetNSMenuItem(this);
     objc_msgSend<void>(nativeItem, sel("setTag:"), Event_CocoaTag());
-    if (Action && Action())
-        return true;
     return objc_msgSend<BOOL>(NSApp(), sel("sendAction:to:from:"), ActionSelector(),
                               Target(nativeItem), nativeItem);
 }

@@ -4,7 +4,6 @@
 #include "platform/ObjCRuntime.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 // Menu items tied to their native counterparts in the platform's menu bar
@@ -17,13 +16,6 @@ namespace CocoaMenu {
 
 class CocoaMenuItem : public MenuItem {
 public:
-    // Raised after the item's own work on a choice; true ends the choice
-    // there. Unhandled, it counts as false.
-    std::function<bool()> Action;
-    // Raised after the item has enabled itself, with the target found for
-    // its action, none when there was none.
-    std::function<void(id target)> EnableMenu;
-
     static id NSApp();
     static id MainMenu();
     // The item whose direct children include `item`, searched from the
@@ -40,11 +32,13 @@ public:
     id Target(id nativeItem);
 
     void Event_EnableMenu() override;
-    // True when some object received the action.
+    // Sends the action; true when some object received it.
     bool Event_Action() override;
 
 protected:
-    // The events raised for the subclasses; unhandled, each gives its empty value.
+    // The events raised for the subclasses; unhandled, each gives its empty
+    // value. No class of the program adds to the item's work on enabling or
+    // on a choice, so the item raises no event of its own after either.
     virtual String Event_ActionSelectorName() { return {}; }
     virtual std::int64_t Event_CocoaTag() { return 0; }
     virtual id Event_Target(id) { return nil; }

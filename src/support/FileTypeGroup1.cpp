@@ -1,10 +1,19 @@
 #include "FileTypeGroup1.h"
 
+#include "framework/Runtime.h"
+
 namespace FileTypeGroup1 {
 
 namespace {
+
 FileTypePtr pApp;
-}
+
+// No file type until start-up makes it, again after the program's end.
+const RuntimeModuleState appState{[] {
+    pApp.reset();
+}};
+
+} // namespace
 
 FileTypePtr App() {
     return pApp;

@@ -97,13 +97,21 @@ TEST(Graphics, APicturesGraphicsDrawsIntoItsBitmapAndHandsOutItsPainter) {
     EXPECT_EQ(picture.NativeImage().pixelColor(2, 0).alpha(), 0);
 }
 
+// The graphics keeps the bitmap it draws into, so it still draws once its picture has gone.
 TEST(Graphics, OutlivesItsPictureSafely) {
     std::shared_ptr<Graphics> g;
     {
         Picture picture(4, 4);
         g = picture.Graphics();
     }
+    g->ForeColor(Colour{0x000000FF});
     g->FillRect(0, 0, 4, 4);
+    const auto* painter = static_cast<QPainter*>(g->Handle(Graphics::HandleTypeCGContextRef));
+    ASSERT_TRUE(painter->isActive());
+    const auto* bitmap = dynamic_cast<const QImage*>(painter->device());
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->size(), QSize(4, 4));
+    EXPECT_EQ(bitmap->pixelColor(3, 3), QColor(Qt::blue));
 }
 
 // A screen twice as dense shows the representation made for it, so the icon stays sharp.

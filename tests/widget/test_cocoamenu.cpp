@@ -52,15 +52,17 @@ const Probes& probes() {
     return classes;
 }
 
-// An item whose action and explicit target the test chooses.
+// An item whose action, explicit target and tag the test chooses.
 class ProbeItem : public CocoaMenu::CocoaMenuItem {
 public:
     String selectorName = "probeAction:";
     objc::Ref<NSObject> target;
+    std::int64_t tag = 0;
 
 protected:
     String Event_ActionSelectorName() override { return selectorName; }
     id Event_Target(id) override { return target.get(); }
+    std::int64_t Event_CocoaTag() override { return tag; }
 };
 
 std::shared_ptr<ProbeItem> probeItem(const String& text) {
@@ -98,14 +100,9 @@ TEST_F(CocoaMenuTest, TheTargetAndItsValidationsDecideEnabling) {
         item->target = objc::New<NSObject>(c.target);
         item->Enabled(!c.enabled);
         validations.clear();
-        id seen = reinterpret_cast<id>(1);
-        item->EnableMenu = [&seen](id target) {
-            seen = target;
-        };
         item->Event_EnableMenu();
         EXPECT_EQ(item->Enabled(), c.enabled);
         EXPECT_EQ(validations, c.asked);
-        EXPECT_EQ(seen, item->target.get());
     }
 }
 
@@ -133,18 +130,28 @@ TEST_F(CocoaMenuTest, NativeItemsAreFoundByTheirTitleLessTheFirstAmpersand) {
     EXPECT_EQ(nativeOf(*stray), nullptr);
 }
 
-TEST_F(CocoaMenuTest, EveryEnablingAndChoiceSetsTheTagAndAnUnreceivedActionReportsFalse) {
+TEST_F(CocoaMenuTest,
+       EveryEnablingAndChoiceGiveTheNativeItemItsTagAndAnUnreceivedActionReportsFalse) {
+    const auto menu = probeItem("Tagged");
+    App::Accessor()->MenuBar()->AddMenu(menu);
+    const auto item = probeItem("Probe");
+    menu->AddMenu(item);
+    const id nativeItem = CocoaMenu::CocoaMenuItem::GetNSMenuItem(item.get());
+    ASSERT_NE(nativeItem, nil);
+    item->tag = 7;
+    item->Event_EnableMenu();
+    EXPECT_EQ(tagOf(nativeItem), 7);
+    EXPECT_EQ(objc_msgSend<SEL>(nativeItem, sel("action")), sel("probeAction:"));
+    EXPECT_FALSE(item->Enabled()); // nothing answers the action
+    item->tag = 9;
+    EXPECT_FALSE(item->Event_Action());
+    EXPECT_EQ(tagOf(nativeItem), 9);
+
     const id nativeClose = CocoaMenu::CocoaMenuItem::GetNSMenuItem(FileClose().get());
-    ASSERT_NE(nativeClose, nil);
-    objc_msgSend<void>(nativeClose, sel("setTag:"), std::int64_t{7});
     FileClose()->Event_EnableMenu();
-    EXPECT_EQ(tagOf(nativeClose), 0);
     EXPECT_EQ(objc_msgSend<SEL>(nativeClose, sel("action")), sel("performClose:"));
     EXPECT_FALSE(FileClose()->Enabled()); // no window to close
-
-    objc_msgSend<void>(nativeClose, sel("setTag:"), std::int64_t{7});
     EXPECT_FALSE(FileClose()->Event_Action());
-    EXPECT_EQ(tagOf(nativeClose), 0);
 }
 
 TEST_F(CocoaMenuTest, CtrlWClosesTheWindow) {

@@ -144,6 +144,30 @@ TEST_F(MenuBarTest, WithoutAWindowEnablingChangesNothing) {
     EXPECT_FALSE(WindowBringAlltoFront()->Enabled());
 }
 
+// The application's own rules, apart from the native items' enabling that
+// runs after them: each item follows its own property of window 0.
+TEST_F(MenuBarTest, TheApplicationEnablesEachItemFromItsOwnPropertyOfTheFrontWindow) {
+    const auto window = openWindow();
+    const struct {
+        bool close, minimize, resizeable;
+    } windows[] = {{true, false, false}, {false, true, false}, {false, false, true}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(testing::Message() << w.close << w.minimize << w.resizeable);
+        window->HasCloseButton(w.close);
+        window->HasMinimizeButton(w.minimize);
+        window->Resizeable(w.resizeable);
+        FileClose()->Enabled(!w.close);
+        WindowMinimize()->Enabled(!w.minimize);
+        WindowZoom()->Enabled(!w.resizeable);
+        WindowBringAlltoFront()->Enabled(false);
+        App::Accessor()->Event_EnableMenuItems();
+        EXPECT_EQ(FileClose()->Enabled(), w.close);
+        EXPECT_EQ(WindowMinimize()->Enabled(), w.minimize);
+        EXPECT_EQ(WindowZoom()->Enabled(), w.resizeable);
+        EXPECT_TRUE(WindowBringAlltoFront()->Enabled());
+    }
+}
+
 TEST_F(MenuBarTest, OpeningAMenuEnablesTheItemsFromTheFrontWindow) {
     const auto window = openWindow();
     for (const char* name : {"FileClose", "WindowMinimize", "WindowZoom", "WindowBringAlltoFront"})
@@ -184,7 +208,7 @@ TEST_F(MenuBarTest, AboutShowsTheStandardPanelOnce) {
     ASSERT_EQ(panels.size(), 1);
     EXPECT_FALSE(panels[0]->iconPixmap().isNull());
     EXPECT_TRUE(panels[0]->text().contains("test_menubar"));
-    EXPECT_EQ(panels[0]->informativeText(), "Version 1.0.2\nQuillstone 1.0.2");
+    EXPECT_EQ(panels[0]->informativeText(), "Version 1.0.2 (1.0.2d10)\nQuillstone 1.0.2");
     EXPECT_EQ(panels[0]->windowModality(), Qt::NonModal);
 }
 
