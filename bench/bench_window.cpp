@@ -349,7 +349,7 @@ private:
         Series closing{"  of which: Save pressed until the dialog is gone (Qt)", {}};
         Series handler{"  of which: dialog gone until the report is on disk", {}};
         Series dialogAlone{"save dialog alone: ShowSavePanel, answered (Qt)", {}};
-        Series replayed{"the save replayed once the file is chosen: ReportText, write", {}};
+        Series replayed{"the save replayed after the dialog: ReportText, write", {}};
         clickAndPaint(button("PushButton1"));
         clickAndPaint(view_->header()->viewport(), heading(0));
         const QString report = reports_.filePath(QStringLiteral("Diff_3.1-3151_3.2-3260.txt"));

@@ -1,6 +1,6 @@
-// The two readers of a dropped bundle: its Adobe-Japan1 mapping file, read by
-// the reader the reading tool shares, and its version text. They use nothing
-// of the window, so they work before it exists.
+// The two readers of a dropped bundle: its Adobe-Japan1 mapping file, through
+// the bundle reader that the reading tool mapdiff runs too, and its version
+// text. They use nothing of the window, so they work before it exists.
 #include "Window1.h"
 
 #include "support/BundleReader.h"
