@@ -1,7 +1,9 @@
 #include "MessageDialog.h"
 
+#include "MsgBox.h"
 #include "Window.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -66,9 +68,23 @@ MessageDialogButton* MessageDialog::show(Window* parent) {
     return CancelButton.Visible ? &CancelButton : &ActionButton;
 }
 
-void MsgBox(const String& text) {
+namespace {
+
+// MsgBox as a dialog of its own, modal to the whole application; only an
+// application with windows can show one.
+bool showMsgBox(const String& text) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
     QMessageBox box;
     box.setText(qt(text));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+    return true;
 }
+
+} // namespace
+
+// Installed while the program starts. The build names this object to the
+// linker as needed, so every program that links the widgets half holds it,
+// even one that calls nothing else of this file.
+extern "C" const bool quillstoneMsgBoxDialogInstalled = (InstallMsgBoxDialog(showMsgBox), true);

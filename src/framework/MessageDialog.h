@@ -30,6 +30,3 @@ public:
 private:
     MessageDialogButton* show(Window* parent);
 };
-
-// The framework's simple message box: the text and one "OK" button.
-void MsgBox(const String& text);

@@ -2,7 +2,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/Localization.h"
-#include "framework/MessageDialog.h"
+#include "framework/MsgBox.h"
 
 namespace RegExVelk {
 

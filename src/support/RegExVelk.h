@@ -7,8 +7,9 @@
 #include <memory>
 
 // Search and replace for the rest of the program. Neither routine fails: a
-// bad pattern or an engine error is told to the user in a message box, and a
-// text still comes back.
+// bad pattern or an engine error is told to the user in the framework's
+// simple message box (MsgBox), and a text still comes back. They need no
+// widgets: in a program without them the message goes to stderr.
 namespace RegExVelk {
 
 // The engine object of the latest search or replacement; none before the first.

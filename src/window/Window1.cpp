@@ -2,6 +2,7 @@
 
 #include "Window1Design.h"
 #include "myListBox.h"
+#include "support/BundleReader.h"
 #include "support/FileTypeGroup1.h"
 #include "support/General.h"
 #include "support/Icon.h"
@@ -281,14 +282,10 @@ void Window1::PushButton1_Action(PushButton&) {
         return;
 
     // One row for every common key whose value changed.
-    for (const String& key : oldMap.Keys()) {
-        if (!newMap.HasKey(key))
-            continue;
-        const String& oldValue = oldMap.Value(key);
-        const String& newValue = newMap.Value(key);
-        if (Str::Compare(oldValue, newValue, ComparisonOptions::CaseSensitive) != 0)
-            list->AddRow({oldValue, newValue});
-    }
+    BundleReader::ForEachChangedValue(oldMap, newMap,
+                                      [&list](const String& oldValue, const String& newValue) {
+                                          list->AddRow({oldValue, newValue});
+                                      });
 
     // No row at all is told; otherwise the rows stand in the list.
     if (list->ListCount() == 0)
@@ -302,21 +299,24 @@ void Window1::PushButton2_Action(PushButton&) {
         return;
 
     // Ask where, under a name made of the two versions.
-    const String oldVersion = Label1()->Text();
-    const String newVersion = Label2()->Text();
     const FolderItemPtr file = General::ShowSavePanel(
-        fileNamePart("Diff_" + oldVersion + "_" + newVersion + ".txt"), "", nullptr, nullptr);
+        fileNamePart("Diff_" + Label1()->Text() + "_" + Label2()->Text() + ".txt"), "", nullptr,
+        nullptr);
     if (!file)
         return;
 
     // The versions, then the rows as the list shows them.
-    const String text =
-        oldVersion + "\t" + newVersion + String(Str::EndOfLine) + list->Cell(-1, -1);
+    saveReport(file, ReportText());
+}
+
+String Window1::ReportText() const {
+    const String text = Label1()->Text() + "\t" + Label2()->Text() + String(Str::EndOfLine) +
+                        ListBox1()->Cell(-1, -1);
 
     // Only line ends go from the end, so that the file has no final
     // line end while every row, the first line too, keeps both its columns
     // exactly, an empty version or value and trailing blanks included.
-    saveReport(file, Str::TrimRight(text, "\r\n"));
+    return Str::TrimRight(text, "\r\n");
 }
 
 // A report that cannot be written is told, never passed over in silence: the

@@ -43,6 +43,10 @@ public:
     // The version text of a property list's text.
     static String AppVerInfoFromPlist(String text);
 
+    // The report the save button writes: the two version texts, then the
+    // rows as the list shows them, without a final line end.
+    String ReportText() const;
+
     std::shared_ptr<Canvas> Canvas1() const;
     std::shared_ptr<Canvas> Canvas2() const;
     std::shared_ptr<Label> Label1() const;
