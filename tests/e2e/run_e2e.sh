@@ -631,6 +631,7 @@ for stored in "-600 300 left" "300 -300 top" "5000 300 right" "300 5000 bottom";
     startProgram
     waitUntil "the window manager's frame" framed
     read -r l r t b <<<"$(frameExtents)"
+    ((t > 0)) || fail "the window manager drew no title bar"
     frameWidth=$((l + 370 + r)) frameHeight=$((t + menuBarHeight + 500 + b))
     left=$((storedLeft - l)) top=$((storedTop - menuBarHeight - t))
     case $edge in
