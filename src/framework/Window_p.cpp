@@ -38,7 +38,7 @@ xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name) {
 std::vector<std::uint32_t> property32(xcb_connection_t* connection, xcb_window_t window,
                                       xcb_atom_t name, xcb_atom_t type) {
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, name, type, 0, 1024), nullptr));
+        connection, xcb_get_property(connection, 0, window, name, type, 0, 4096), nullptr));
     if (!reply || reply->type != type || reply->format != 32)
         return {};
     const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
@@ -46,10 +46,10 @@ std::vector<std::uint32_t> property32(xcb_connection_t* connection, xcb_window_t
 }
 
 // Asks the window manager which frame it will draw around the native window
-// of `window`, which must exist. A window manager that offers to tell it before the window
-// is shown (_NET_REQUEST_FRAME_EXTENTS) sets the window's _NET_FRAME_EXTENTS
-// in answer; none without such a window manager, or when it has not answered
-// within a second.
+// of `window`, which must exist. A window manager that offers to tell it
+// before the window is shown (_NET_REQUEST_FRAME_EXTENTS) sets the window's
+// _NET_FRAME_EXTENTS in answer; none without such a window manager, or when
+// it has not answered within a second.
 QMargins announcedFrame(xcb_connection_t* connection, const QWidget& window) {
     const auto id = static_cast<xcb_window_t>(window.internalWinId());
     const Reply<xcb_get_geometry_reply_t> geometry(
