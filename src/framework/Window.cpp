@@ -172,7 +172,7 @@ void Window::MaximumHeight(std::int64_t value) {
 }
 
 Rect Window::Bounds() const {
-    const QRect frame = widget_->frameGeometry();
+    const QRect frame = widget_->geometry().marginsAdded(widget_->frameMargins());
     return {static_cast<double>(frame.x()), static_cast<double>(frame.y()),
             static_cast<double>(frame.width()), static_cast<double>(frame.height())};
 }
@@ -180,10 +180,8 @@ Rect Window::Bounds() const {
 void Window::Bounds(const Rect& value) {
     const std::int64_t width = truncated(std::max(value.Width, static_cast<double>(minWidth_)));
     const std::int64_t height = truncated(std::max(value.Height, static_cast<double>(minHeight_)));
-    const QRect frame = widget_->frameGeometry();
-    const QRect content = widget_->geometry().adjusted(0, widget_->menuBarHeight(), 0, 0);
-    const QMargins margins(content.left() - frame.left(), content.top() - frame.top(),
-                           frame.right() - content.right(), frame.bottom() - content.bottom());
+    // The content lies inside the frame and below the menu bar.
+    const QMargins margins = widget_->frameMargins() + QMargins(0, widget_->menuBarHeight(), 0, 0);
     setContentGeometry(truncated(value.Left) + margins.left(), truncated(value.Top) + margins.top(),
                        width - margins.left() - margins.right(),
                        height - margins.top() - margins.bottom());
@@ -325,8 +323,11 @@ void Window::resizeContent(std::int64_t width, std::int64_t height) {
 void Window::setContentGeometry(std::int64_t left, std::int64_t top, std::int64_t width,
                                 std::int64_t height) {
     resizeContent(width, height);
-    const QPoint origin(toWidgetCoordinate(left),
-                        toWidgetCoordinate(top - widget_->menuBarHeight()));
+    // The menu bar stands above the content; the top is brought into the
+    // widgets' range first, so that no stored value, however far off, wraps.
+    const QPoint origin(
+        toWidgetCoordinate(left),
+        toWidgetCoordinate(std::int64_t{toWidgetCoordinate(top)} - widget_->menuBarHeight()));
     widget_->setGeometry(QRect(origin, widget_->size()));
 }
 

@@ -57,9 +57,10 @@ public:
     std::int64_t MaximumHeight() const { return maxHeight_; }
     void MaximumHeight(std::int64_t value);
 
-    // The frame, title bar included, in global coordinates. Assigning it first
-    // raises the width and height to MinWidth and MinHeight, then truncates
-    // all four values to whole numbers.
+    // The frame, title bar included, in global coordinates; before the window
+    // is first shown, the frame the window manager announces for it (none
+    // without one). Assigning it first raises the width and height to
+    // MinWidth and MinHeight, then truncates all four values to whole numbers.
     Rect Bounds() const;
     void Bounds(const Rect& value);
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
+
+#include <optional>
 
 class Window;
 
@@ -17,6 +20,10 @@ public:
     // The height the menu bar takes at the top of the window; 0 without one,
     // and when the desktop shows the menus in a global menu instead.
     int menuBarHeight() const;
+    // What the window manager draws around the window, title bar and borders:
+    // as Qt reports it once the window is framed; before that, as the window
+    // manager says it will frame the window; none without a window manager.
+    QMargins frameMargins();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -26,4 +33,6 @@ protected:
 private:
     Window& owner_;
     QWidget* content_;
+    // The frame the window manager announced before the window was first shown.
+    std::optional<QMargins> announcedFrame_;
 };

@@ -1,5 +1,7 @@
 #include "Preferences.h"
 
+#include "FileLimits.h"
+
 #include "framework/ExecutableFile.h"
 #include "framework/Keyboard.h"
 #include "framework/SpecialFolder.h"
@@ -27,6 +29,11 @@ bool PrefsClass::Load() {
         appFolder->CreateAsFolder();
     mPrefsFile = fileIn(appFolder);
     if (!mPrefsFile->Exists())
+        return false;
+    // A file far larger than any the program writes is damaged or not its
+    // own: like text that is no JSON object, it counts as none, and its size
+    // alone tells so, before any of it is read.
+    if (mPrefsFile->Length() > FileLimits::LargestPreferenceFile)
         return false;
 
     const TextInputStreamPtr stream = TextInputStream::Open(mPrefsFile);

@@ -7,15 +7,16 @@
 # come back where it was closed, fitted into the screen, or at its designed
 # place when the preference file is of no use or Alt and Ctrl are held. A
 # further start opens the menus of the menu bar and the About panel, and
-# quits with Ctrl+Q; the next ends by the termination signal. The last start,
-# under a window manager (openbox), uses the Window menu's Zoom, Bring All to
-# Front and Minimize and closes the window with Ctrl+W.
+# quits with Ctrl+Q; the next ends by the termination signal. The last starts
+# run under a window manager (openbox): a window stored off each edge of the
+# screen comes back with its whole frame, title bar included, on the screen;
+# then the Window menu's Zoom, Bring All to Front and Minimize, and Ctrl+W.
 #
 # Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
 set -Eeuo pipefail
 
-for tool in Xvfb xdotool xwininfo; do
+for tool in Xvfb xdotool xwininfo xprop openbox; do
     command -v "$tool" >/dev/null || { echo "e2e: skipped, $tool is not installed"; exit 77; }
 done
 
@@ -405,13 +406,26 @@ windowSize() { xwininfo -id "$1" | sed -n 's/.*\(Width\|Height\): *//p' | paste 
 
 wmRunning() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# Minimizing needs a window manager; openbox is a small one.
+# A frame and minimizing need a window manager; openbox is a small one.
 startWindowManager() {
-    command -v openbox >/dev/null || { say "openbox is not installed: skipping the window menu"; return 1; }
     "${session[@]}" openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wmPid=$!
     waitUntil "the window manager" wmRunning
 }
+
+framed() { xprop -id "$mainWindow" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
+# How far the frame reaches beyond the window: "left right top bottom".
+frameExtents() { xprop -id "$mainWindow" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,; }
+
+# The main window's frame as the window manager draws it, title bar and
+# borders included: "left top right bottom" on the screen.
+frameEdges() {
+    local left right top bottom x y width height
+    read -r left right top bottom <<<"$(frameExtents)"
+    read -r x y width height <<<"$(windowGeometry)"
+    echo $((x - left)) $((y - top)) $((x + width + right)) $((y + height + bottom))
+}
+frameIs() { [ "$(frameEdges)" = "$1" ]; }
 
 iconic() { xprop -id "$mainWindow" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
 notIconic() { ! iconic; }
@@ -575,6 +589,14 @@ expectGeometry "10 50 370 500"
 closeAndAwaitEnd
 [ "$(storedBounds)" = "10 50 370 500" ] || fail "stored $(storedBounds) after no JSON"
 
+say "start with a preference file of 40 GB"
+rm -f "$prefsFile"
+truncate -s 40G "$prefsFile"
+startProgram
+expectGeometry "10 50 370 500"
+closeAndAwaitEnd
+[ "$(storedBounds)" = "10 50 370 500" ] || fail "stored $(storedBounds) after 40 GB"
+
 say "start with Alt and Ctrl held: the stored bounds are forgotten"
 printf '{"WinWidth": 500, "WinHeight": 450, "WinLeft": 200, "WinTop": 150}' >"$prefsFile"
 holdKeys alt ctrl
@@ -598,27 +620,55 @@ startProgram
 kill -TERM "$programPid"
 expectCleanExit "SIGTERM"
 
-if startWindowManager; then
-    say "under a window manager: Zoom, Bring All to Front, Minimize, Ctrl+W"
+startWindowManager
+say "under a window manager: stored off each edge, the whole frame comes back on the screen"
+# The screen is 1280 by 1024 and has no panels; the content is stored 370 by
+# 500, and the frame reaches beyond it by the frame's extents.
+for stored in "-600 300 left" "300 -300 top" "5000 300 right" "300 5000 bottom"; do
+    read -r storedLeft storedTop edge <<<"$stored"
+    printf '{"WinWidth": 370, "WinHeight": 500, "WinLeft": %s, "WinTop": %s}' \
+        "$storedLeft" "$storedTop" >"$prefsFile"
     startProgram
-    focusWindow "$mainWindow"
-    size=$(windowSize "$mainWindow")
-    chooseFromWindowMenu 1
-    waitUntil "the window to zoom" sizeIsNot "$size"
-    screenshot zoomed
-    chooseFromWindowMenu 1
-    waitUntil "the window to come back to $size" sizeIs "$size"
-    chooseFromWindowMenu 2
-    windowShown "$mainWindow" || fail "the window is gone after Bring All to Front"
-    focusWindow "$mainWindow"
-    xdotool key ctrl+m
-    waitUntil "the window to minimize" iconic
-    xdotool windowactivate "$mainWindow"
-    waitUntil "the window to come back" notIconic
-    focusWindow "$mainWindow"
-    xdotool key ctrl+w
-    expectCleanExit "Ctrl+W"
-fi
+    waitUntil "the window manager's frame" framed
+    read -r l r t b <<<"$(frameExtents)"
+    ((t > 0)) || fail "the window manager drew no title bar"
+    frameWidth=$((l + 370 + r)) frameHeight=$((t + menuBarHeight + 500 + b))
+    left=$((storedLeft - l)) top=$((storedTop - menuBarHeight - t))
+    case $edge in
+    left) left=0 ;;
+    top) top=0 ;;
+    right) left=$((1280 - frameWidth)) ;;
+    bottom) top=$((1024 - frameHeight)) ;;
+    esac
+    want="$left $top $((left + frameWidth)) $((top + frameHeight))"
+    pollFor "$waitLimit" frameIs "$want" ||
+        fail "stored off the $edge edge, the frame is at $(frameEdges), not at $want"
+    say "stored off the $edge edge: frame at $(frameEdges)"
+    closeAndAwaitEnd
+    # The file keeps the content's bounds, inside the frame and below the menu bar.
+    want="$((left + l)) $((top + t + menuBarHeight)) 370 500"
+    [ "$(storedBounds)" = "$want" ] || fail "stored $(storedBounds), not $want"
+done
+
+say "under a window manager: Zoom, Bring All to Front, Minimize, Ctrl+W"
+startProgram
+focusWindow "$mainWindow"
+size=$(windowSize "$mainWindow")
+chooseFromWindowMenu 1
+waitUntil "the window to zoom" sizeIsNot "$size"
+screenshot zoomed
+chooseFromWindowMenu 1
+waitUntil "the window to come back to $size" sizeIs "$size"
+chooseFromWindowMenu 2
+windowShown "$mainWindow" || fail "the window is gone after Bring All to Front"
+focusWindow "$mainWindow"
+xdotool key ctrl+m
+waitUntil "the window to minimize" iconic
+xdotool windowactivate "$mainWindow"
+waitUntil "the window to come back" notIconic
+focusWindow "$mainWindow"
+xdotool key ctrl+w
+expectCleanExit "Ctrl+W"
 if [ -n "${E2E_SCREENSHOTS:-}" ]; then
     say "passed; screenshots in $shots"
 else

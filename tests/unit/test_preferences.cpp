@@ -1,3 +1,4 @@
+#include "support/FileLimits.h"
 #include "support/Preferences.h"
 
 #include "framework/JSONItem.h"
@@ -110,6 +111,26 @@ TEST(Preferences, TextThatIsNoJSONObjectGivesTheDefaultsUntilTheNextSave) {
         Preferences::Raed(370, 500);
         expectDefaults();
         EXPECT_EQ(readPrefs(), text);
+
+        EXPECT_TRUE(Preferences::Prefs->Save());
+        EXPECT_EQ(QJsonDocument::fromJson(readPrefs()).object().size(), 4);
+    }
+}
+
+// Judged from the size alone: a sparse file of 40 GB is refused at once.
+TEST(Preferences, AFileLargerThanTheLimitGivesTheDefaultsUntilTheNextSave) {
+    const std::int64_t limit = FileLimits::LargestPreferenceFile;
+    const std::pair<std::int64_t, bool> files[] = {
+        {limit, true}, {limit + 1, false}, {std::int64_t{40} << 30, false}};
+    for (const auto& [size, read] : files) {
+        SCOPED_TRACE(size);
+        // Good JSON, padded with blanks; the largest file then grows sparsely.
+        writePrefs(storedBounds.leftJustified(static_cast<qsizetype>(std::min(size, limit + 1))));
+        ASSERT_TRUE(QFile::resize(prefsFile(), size));
+        Preferences::Raed(370, 500);
+        EXPECT_EQ(stored("WinWidth"), read ? 600 : 370);
+        EXPECT_EQ(stored("WinTop"), read ? 70 : 50);
+        EXPECT_EQ(QFileInfo(prefsFile()).size(), size);
 
         EXPECT_TRUE(Preferences::Prefs->Save());
         EXPECT_EQ(QJsonDocument::fromJson(readPrefs()).object().size(), 4);

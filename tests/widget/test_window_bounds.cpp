@@ -2,6 +2,9 @@
 #include "support/WindowEx.h"
 #include "window/Window1.h"
 
+#include "framework/Application.h"
+#include "framework/MenuBar.h"
+#include "framework/Runtime.h"
 #include "framework/Screen.h"
 
 #include <QDir>
@@ -11,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 
 // Runs on two screens (tests/data/two_screens.json, where Qt numbers the
@@ -18,6 +22,21 @@
 // at left 0, top 25; screen 1 lies to its left, 1024 by 768 at left -1024, top 0.
 
 namespace {
+
+// As in the program, every window stands below the application's menu bar.
+class MenuBarAboveTheWindows : public ::testing::Environment {
+    void SetUp() override {
+        const auto app = std::make_shared<Application>();
+        const auto bar = std::make_shared<MenuBar>();
+        const auto menu = std::make_shared<MenuItem>();
+        menu->Text("File");
+        bar->AddMenu(menu);
+        app->MenuBar(bar);
+        RuntimeRegisterAppObject(app);
+    }
+};
+[[maybe_unused]] const auto* const menuBarAboveTheWindows =
+    ::testing::AddGlobalTestEnvironment(new MenuBarAboveTheWindows);
 
 struct Bounds {
     std::int64_t left, top, width, height;
@@ -93,6 +112,19 @@ std::optional<Bounds> storedBounds() {
                   prefs["WinWidth"].toInteger(), prefs["WinHeight"].toInteger()};
 }
 
+// The content's bounds of Window1 opened with that preference file.
+Bounds openedWith(const QByteArray& prefs) {
+    QDir().mkpath(prefsFolder());
+    QFile file(prefsFile());
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(prefs);
+    file.close();
+    const auto window = openWindow1();
+    const Bounds opened = contentOf(*window);
+    closeWindow1(window);
+    return opened;
+}
+
 } // namespace
 
 TEST(Screens, AreNumberedWithTheMainOneFirst) {
@@ -120,6 +152,8 @@ TEST(AdjustWindow, FitsTheFrameIntoTheAvailableAreaOfItsScreen) {
         {"over both side edges", {-500, 100, 2000, 522}, {0, 100, 1440, 522}},
         {"over top and bottom", {100, 0, 370, 1000}, {100, 25, 370, 875}},
         {"below the bottom edge", {100, 500, 370, 522}, {100, 378, 370, 522}},
+        {"wider than the area, beyond the right edge", {100, 100, 2000, 522}, {0, 100, 1440, 522}},
+        {"higher than the area, below the bottom edge", {100, 100, 370, 1000}, {100, 25, 370, 875}},
         {"on no screen", {5000, 3000, 370, 522}, {1070, 378, 370, 522}},
         {"below the second screen", {-900, 600, 370, 500}, {-900, 268, 370, 500}},
     };
@@ -203,4 +237,24 @@ TEST(Window1Bounds, AnUnusableFileOpensTheDesignedBounds) {
     EXPECT_EQ(contentOf(*window), designed);
     closeWindow1(window);
     EXPECT_TRUE(QFileInfo(prefsFile()).isDir());
+}
+
+// No value, however far off, wraps round: the smallest and the largest 64-bit
+// numbers open the window as a number merely huge does.
+TEST(Window1Bounds, ValuesAtTheEdgesOf64BitsOpenAsMerelyHugeOnes) {
+    const qint64 huge = qint64{1} << 40;
+    const std::pair<qint64, qint64> likes[] = {{std::numeric_limits<qint64>::min(), -huge},
+                                               {std::numeric_limits<qint64>::max(), huge}};
+    for (const char* member : {"WinLeft", "WinTop", "WinWidth", "WinHeight"}) {
+        for (const auto& [extreme, like] : likes) {
+            SCOPED_TRACE(testing::Message() << member << " " << extreme);
+            const auto openedWithMember = [member](qint64 value) {
+                QJsonObject prefs{
+                    {"WinWidth", 370}, {"WinHeight", 500}, {"WinLeft", 60}, {"WinTop", 70}};
+                prefs[member] = value;
+                return openedWith(QJsonDocument(prefs).toJson());
+            };
+            EXPECT_EQ(openedWithMember(extreme), openedWithMember(like));
+        }
+    }
 }
