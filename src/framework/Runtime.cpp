@@ -11,8 +11,10 @@
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 #include <fontconfig/fontconfig.h>
 #include <memory>
+#include <string>
 #include <sys/socket.h>
 #include <thread>
 #include <typeinfo>
@@ -153,7 +155,10 @@ void RunFrameworkInitialization(std::function<void()> lateStartup) {
                 lateStartup();
             } catch (...) {
                 lateStartupFailure = std::current_exception();
-                QCoreApplication::exit(1);
+                // Before the loop runs, exit() would end the loop of the very
+                // alert that tells of the failure; RuntimeRun hands it on.
+                if (loopRunning)
+                    QCoreApplication::exit(1);
             }
         },
         Qt::QueuedConnection);
@@ -197,12 +202,14 @@ int RuntimeExit() {
 
 void RuntimeUnhandledException(const std::exception_ptr& error) {
     exitStatus = 1;
+    const std::string text = "An exception of class " + exceptionClassName(error) +
+                             " was not handled. The application must shut down.";
+    // The same text goes to the standard error too, where a program started
+    // from a terminal or a script is heard even when no alert can show.
+    std::fprintf(stderr, "%s\n", text.c_str());
     if (!qApp)
         return;
-    const QString text = QStringLiteral("An exception of class %1 was not handled. "
-                                        "The application must shut down.")
-                             .arg(QString::fromStdString(exceptionClassName(error)));
-    QMessageBox::critical(nullptr, QApplication::applicationName(), text);
+    QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromStdString(text));
     if (loopRunning)
         QCoreApplication::exit(1);
 }

@@ -52,8 +52,10 @@ void RuntimeQuit();
 // Ends the application and gives the exit status.
 int RuntimeExit();
 
-// The reaction to an exception that nothing caught: tells the user and quits
-// with exit status 1.
+// The reaction to an exception that nothing caught: tells the user in an
+// alert and on the standard error, then quits with exit status 1. Raised
+// before the event loop runs (start-up failed), the alert shows all the same
+// and the process ends once the user has answered it.
 void RuntimeUnhandledException(const std::exception_ptr& error);
 
 // Runs an event handler on behalf of the event loop. An exception must not

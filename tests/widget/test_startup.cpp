@@ -4,11 +4,13 @@
 // of the shared test main.
 #include "ModalAnswer.h"
 #include "shell/App.h"
+#include "shell/MainMenuBar.h"
 #include "shell/Startup.h"
 #include "support/FileTypeGroup1.h"
 #include "window/Window1.h"
 
 #include "framework/Application.h"
+#include "framework/Exceptions.h"
 #include "framework/MenuBar.h"
 #include "framework/Runtime.h"
 
@@ -104,26 +106,54 @@ TEST(Startup, EverythingStandsBeforeTheFirstEventAndClosingTheWindowEndsTheProce
         "window open, About reads About test_startup; end");
 }
 
-TEST(Startup, AnExceptionDuringStartUpNeverReachesTheEventLoop) {
-    EXPECT_EXIT(
-        {
-            // A second application object cannot be registered: start-up fails there.
-            RuntimeRegisterAppObject(std::make_shared<Application>());
-            ModalAnswer answer;
-            static bool windowOpened = false;
-            onceTheWindowIsOpen([](Window1&) { windowOpened = true; });
-            RuntimePerformInitializers();
-            _Main();
-            for (const auto& seen : answer.dialogs())
-                say("told: " + seen.text.toStdString());
-            if (!windowOpened && Window::WindowCount() == 0)
-                say("no window opened");
-            RuntimePerformFinalizers();
-            std::exit(RuntimeExit());
-        },
-        ::testing::ExitedWithCode(1),
-        "told: An exception of class RuntimeException was not handled. The application must "
-        "shut down.\nno window opened\n");
+// An exception that leaves start-up or the loop is told in an alert, which
+// the user answers, and on the standard error; then the process ends with
+// status 1. One raised during start-up never reaches the event loop.
+TEST(Startup, AnUnhandledExceptionIsToldBeforeTheProcessEnds) {
+    struct Case {
+        const char* where;
+        std::function<void()> prepare;
+        const char* exceptionClass;
+        bool windowOpens;
+    };
+    const Case cases[] = {
+        // A second application object cannot be registered: the early step fails.
+        {"early start-up", [] { RuntimeRegisterAppObject(std::make_shared<Application>()); },
+         "RuntimeException", false},
+        // The application's Open handler finds no About item to name: the step
+        // that opens the main window fails, before the loop runs.
+        {"late start-up", [] { MainMenuBar::Accessor()->_Lookup("AppAbout")->Name("About"); },
+         "NilObjectException", false},
+        {"the event loop",
+         [] {
+             onceTheWindowIsOpen([](Window1&) {
+                 RuntimeDispatch([] { throw IOException("The disk went away."); });
+             });
+         },
+         "IOException", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        const std::string told = std::string("An exception of class ") + c.exceptionClass +
+                                 " was not handled\\. The application must shut down\\.";
+        EXPECT_EXIT(
+            {
+                static bool windowOpened = false;
+                onceTheWindowIsOpen([](Window1&) { windowOpened = true; });
+                ModalAnswer answer;
+                RuntimePerformInitializers();
+                c.prepare();
+                _Main();
+                for (const auto& seen : answer.dialogs())
+                    say("told: " + seen.text.toStdString());
+                say(windowOpened ? "a window opened" : "no window opened");
+                RuntimePerformFinalizers();
+                std::exit(RuntimeExit());
+            },
+            ::testing::ExitedWithCode(1),
+            told + "\n.*told: " + told + "\n" +
+                (c.windowOpens ? "a window opened" : "no window opened") + "\n");
+    }
 }
 
 // Quit, the termination signal and the close box each close a window through
