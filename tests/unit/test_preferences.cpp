@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,16 @@ public:
     HeldKeys& operator=(const HeldKeys&) = delete;
 };
 
+// Removes a folder that Qt cannot name, and so the temporary data folder
+// cannot remove either.
+struct RemovedAtEnd {
+    std::filesystem::path path;
+    ~RemovedAtEnd() {
+        std::error_code error;
+        std::filesystem::remove_all(path, error);
+    }
+};
+
 const QByteArray storedBounds =
     R"({"WinWidth": 600, "WinHeight": 450, "WinLeft": 60, "WinTop": 70})";
 
@@ -83,6 +96,29 @@ TEST(Preferences, FirstRunMakesTheFoldersAndWritesOnlyOnSave) {
                            "    \"WinTop\": 50,\n"
                            "    \"WinWidth\": 370\n"
                            "}");
+}
+
+// A data folder whose name is not UTF-8 is the very folder the store uses:
+// it makes its folder there and reads its file from there, and no folder of
+// another name appears beside it.
+TEST(Preferences, ADataFolderNamedInBytesThatAreNotUTF8IsUsedAsItIs) {
+    const std::filesystem::path parent = qgetenv("XDG_DATA_HOME").toStdString();
+    const std::filesystem::path dataHome = parent / "\xff\xfe";
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dataHome.string()));
+    const RemovedAtEnd removed{dataHome};
+
+    Preferences::Raed(370, 500);
+    const std::filesystem::path folder = dataHome / "test_preferences";
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    std::vector<std::filesystem::path> beside;
+    for (const auto& entry : std::filesystem::directory_iterator(parent))
+        beside.push_back(entry.path());
+    EXPECT_EQ(beside, std::vector{dataHome});
+
+    std::ofstream(folder / "test_preferences.pref") << storedBounds.toStdString();
+    Preferences::Raed(370, 500);
+    EXPECT_EQ(stored("WinWidth"), 600);
+    EXPECT_EQ(stored("WinTop"), 70);
 }
 
 TEST(Preferences, OptionAndCommandTogetherForgetTheStoredBounds) {
