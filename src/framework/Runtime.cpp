@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -77,6 +78,9 @@ std::shared_ptr<Application> appObject;
 std::jthread fontConfiguration;
 std::exception_ptr lateStartupFailure;
 bool loopRunning = false;
+// The alert that tells of a start-up that failed before the loop ran. Quit
+// (the termination signal) closes it, as it ends the loop at any other time.
+QPointer<QMessageBox> startupFailureAlert;
 int exitStatus = 0;
 
 std::vector<std::function<void()>>& moduleStates() {
@@ -191,6 +195,8 @@ void RuntimeQuit() {
     // Outside the loop exit() would make the next nested loop (a dialog) end at once.
     if (loopRunning)
         QCoreApplication::exit(0);
+    else if (startupFailureAlert)
+        startupFailureAlert->close();
 }
 
 int RuntimeExit() {
@@ -209,7 +215,11 @@ void RuntimeUnhandledException(const std::exception_ptr& error) {
     std::fprintf(stderr, "%s\n", text.c_str());
     if (!qApp)
         return;
-    QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromStdString(text));
+    QMessageBox alert(QMessageBox::Critical, QApplication::applicationName(),
+                      QString::fromStdString(text), QMessageBox::Ok);
+    if (!loopRunning)
+        startupFailureAlert = &alert;
+    alert.exec();
     if (loopRunning)
         QCoreApplication::exit(1);
 }

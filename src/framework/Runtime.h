@@ -45,8 +45,9 @@ void RunFrameworkInitialization(std::function<void()> lateStartup);
 // still open (each raises its Close event).
 void RuntimeRun();
 
-// Ends the event loop that RuntimeRun runs, with exit status 0; nothing when
-// no such loop runs.
+// Ends the event loop that RuntimeRun runs, with exit status 0. Before that
+// loop runs, it closes the alert of a failed start-up, if one shows, and
+// does nothing else.
 void RuntimeQuit();
 
 // Ends the application and gives the exit status.

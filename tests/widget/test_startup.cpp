@@ -156,6 +156,28 @@ TEST(Startup, AnUnhandledExceptionIsToldBeforeTheProcessEnds) {
     }
 }
 
+// The termination signal, as the desktop sends it at logging out, ends the
+// process even while the alert of a failed start-up waits for an answer.
+TEST(Startup, TheTerminationSignalClosesTheAlertOfAFailedStartUp) {
+    EXPECT_EXIT(
+        {
+            static bool closedBySignal = false;
+            ModalAnswer answer([](QWidget* alert) {
+                std::raise(SIGTERM);
+                QCoreApplication::processEvents();
+                closedBySignal = !alert->isVisible();
+                alert->close();
+            });
+            RuntimePerformInitializers();
+            MainMenuBar::Accessor()->_Lookup("AppAbout")->Name("About");
+            _Main();
+            say(closedBySignal ? "closed by the signal" : "left open");
+            RuntimePerformFinalizers();
+            std::exit(RuntimeExit());
+        },
+        ::testing::ExitedWithCode(1), "closed by the signal\n");
+}
+
 // Quit, the termination signal and the close box each close a window through
 // its Close handler exactly once.
 TEST(Startup, EveryWayOutClosesAWindowOnce) {
