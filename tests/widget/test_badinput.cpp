@@ -8,6 +8,7 @@
 #include "ModalAnswer.h"
 #include "SaveDialogAnswer.h"
 #include "TempBundle.h"
+#include "UnprivilegedUser.h"
 #include "support/FileTypeGroup1.h"
 #include "support/Icon.h"
 #include "window/Window1.h"
@@ -80,9 +81,32 @@ private:
 
 constexpr unsigned bound = 60;
 
-bool runningAsRoot() {
-    return ::geteuid() == 0;
-}
+// A small file system mounted on `folder` for the object's life, to fill.
+// Only root can mount one; elsewhere the cases that need it do not run.
+class SmallDisk {
+public:
+    SmallDisk(const QString& folder, const char* size)
+        : folder_(folder.toLocal8Bit()),
+          mounted_(::mount("tmpfs", folder_.constData(), "tmpfs", 0, size) == 0),
+          error_(mounted_ ? "" : std::strerror(errno)) {}
+    ~SmallDisk() {
+        if (mounted_)
+            ::umount(folder_.constData());
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    static bool Possible() { return ::geteuid() == 0; }
+    bool mounted() const { return mounted_; }
+    const std::string& error() const { return error_; }
+
+private:
+    QByteArray folder_;
+    bool mounted_;
+    std::string error_;
+};
+
+constexpr char notRoot[] = "not running as root, so no small file system can be mounted";
 
 // The full path of `relative` inside the bundle, its folders made.
 std::string place(const TempBundle& bundle, const std::string& relative) {
@@ -216,12 +240,12 @@ TEST(BadMapFile, ASymbolicLinkLoopIsNotFound) {
 }
 
 TEST(BadMapFile, AFileWithoutReadPermissionIsAnError) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "running as root, where file permissions do not hold";
     const TempBundle bundle;
     bundle.writeMap("a\tb\tc\n");
     fs::permissions(bundle.path() + "/" + TempBundle::mapPath(TempBundle::PluginNoHyphen),
                     fs::perms::none);
+    UnprivilegedUser::Own(fs::path(bundle.path()).parent_path());
+    const UnprivilegedUser user;
     EXPECT_EQ(readMap(bundle, "no read permission").alerts, QStringList{"Error accessing"});
 }
 
@@ -484,15 +508,14 @@ protected:
 // A disk that fills part-way through the save: the user is told why, and
 // the earlier report stays whole.
 TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
-    if (!runningAsRoot())
-        GTEST_SKIP() << "not running as root, so no small file system can be mounted";
-    if (::mount("tmpfs", dir.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
+    const SmallDisk disk(dir.path(), "size=64k");
+    ASSERT_TRUE(disk.mounted()) << disk.error();
     const QString path = earlierReport("earlier report");
     fill(20000);
     const std::optional<ModalAnswer::Seen> alert = save(path);
     const QByteArray after = contents(path);
-    ::umount(dir.path().toLocal8Bit().constData());
     ASSERT_TRUE(alert.has_value());
     EXPECT_TRUE(alert->informative.contains("No space left on device"))
         << alert->informative.toStdString();
@@ -500,10 +523,10 @@ TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
 }
 
 TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "running as root, where file permissions do not hold";
     const QString path = earlierReport("earlier report");
     QFile::setPermissions(path, QFile::ReadOwner);
+    UnprivilegedUser::Own(dir.path().toStdString());
+    const UnprivilegedUser user;
     fill(1);
     EXPECT_TRUE(save(path).has_value());
     EXPECT_EQ(contents(path), "earlier report");
@@ -511,15 +534,37 @@ TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
 
 // A folder that takes no new file still lets a writable report be replaced.
 TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "running as root, where file permissions do not hold";
     const QString path = earlierReport("earlier report, longer than the new one");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    UnprivilegedUser::Own(dir.path().toStdString());
+    const UnprivilegedUser user;
     fill(1);
     const bool alerted = save(path).has_value();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(alerted);
     EXPECT_EQ(contents(path), "3.1-1\t3.2-2\nold value 0\tnew");
+}
+
+// The same report on a disk too small for the new one: the user is told
+// why, and the earlier report stays whole.
+TEST_F(ReportTargetTest, AFullDiskKeepsAReportReplacedInPlaceWhole) {
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
+    const SmallDisk disk(dir.path(), "size=64k");
+    ASSERT_TRUE(disk.mounted()) << disk.error();
+    const QByteArray earlier = "earlier report, a little longer than the first rows of the new one";
+    const QString path = earlierReport(earlier);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    UnprivilegedUser::Own(dir.path().toStdString());
+    const UnprivilegedUser user;
+    fill(20000);
+    const std::optional<ModalAnswer::Seen> alert = save(path);
+    ASSERT_TRUE(alert.has_value());
+    EXPECT_TRUE(alert->informative.contains("No space left on device"))
+        << alert->informative.toStdString();
+    const QByteArray after = contents(path);
+    EXPECT_EQ(after, earlier) << after.size() << " bytes";
 }
 
 // The preference file where the store reads it: in the data folder, in a
@@ -639,12 +684,11 @@ TEST(BadPreferenceFile, ANamedPipeInItsPlaceIsNeverWaitedFor) {
 
 // A save that does not fit beside the earlier file leaves that file whole.
 TEST(BadPreferenceFile, AFullDiskKeepsTheEarlierFile) {
-    if (!runningAsRoot())
-        GTEST_SKIP() << "not running as root, so no small file system can be mounted";
-    const QByteArray folder = prefsFolder().toLocal8Bit();
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
     ASSERT_TRUE(QDir().mkpath(prefsFolder()));
-    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=4k") != 0)
-        GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+    const SmallDisk disk(prefsFolder(), "size=4k");
+    ASSERT_TRUE(disk.mounted()) << disk.error();
     // On one line, where the store writes one member a line: a save that
     // went through would show.
     const QByteArray earlier = R"({"WinWidth":400,"WinHeight":450,"WinLeft":60,"WinTop":70})";
@@ -653,7 +697,6 @@ TEST(BadPreferenceFile, AFullDiskKeepsTheEarlierFile) {
     const Bounds restored = contentOf(*opened.window);
     closeWindow1(opened, "a full disk under the preference file");
     const QByteArray after = contents(prefsFile());
-    ::umount(folder.constData());
     EXPECT_EQ(restored, (Bounds{60, 70, 400, 450}));
     EXPECT_EQ(after, earlier);
 }
