@@ -78,14 +78,24 @@ bool fillHoles(int descriptor, off_t end) {
     return true;
 }
 
+// Reserves room for the file's first `length` bytes, leaving its length and
+// its bytes as they are; false, with errno set, when the system refuses.
+bool reserve(int descriptor, off_t length) {
+    int result = 0;
+    do
+        result = ::fallocate(descriptor, FALLOC_FL_KEEP_SIZE, 0, length);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
 // Makes the open regular file hold `text` instead of what it held, so that
-// whenever the system refuses a step the earlier bytes are all still there:
-// room for the new text is reserved before any byte changes; the part past
-// the earlier end is written next and cut off again if that fails; only then
-// are the earlier bytes overwritten, in room they already hold, and the file
-// cut to its new length. Where the file system cannot reserve room, its holes
-// are filled instead, and what is written past the end finds out whether the
-// room is there. Returns 0, or the system's error number.
+// whenever the system refuses a step the earlier bytes are all still there.
+// Room for the new text is reserved before any byte changes; where the file
+// system cannot reserve room, the holes of the earlier file are filled
+// instead. The part past the earlier end is written next. Only when the
+// system has confirmed all of that are the earlier bytes overwritten, in
+// room they already hold, and the file cut to its new length. Returns 0, or
+// the system's error number.
 int replaceContent(int descriptor, std::string_view text) {
     struct stat info {};
     if (::fstat(descriptor, &info) != 0)
@@ -93,26 +103,23 @@ int replaceContent(int descriptor, std::string_view text) {
     const off_t before = info.st_size;
     const auto after = static_cast<off_t>(text.size());
     const off_t overwritten = std::min(before, after);
-    if (after > 0) {
-        int reserved = 0;
-        do
-            reserved = ::fallocate(descriptor, FALLOC_FL_KEEP_SIZE, 0, after);
-        while (reserved != 0 && errno == EINTR);
-        if (reserved != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
-            const int error = errno;
-            // Gives back what a reservation that stopped part-way took.
-            static_cast<void>(::ftruncate(descriptor, before));
-            return error;
-        }
-        if (reserved != 0 && !fillHoles(descriptor, overwritten))
-            return errno;
-    }
-    if (after > before &&
-        !writeAt(descriptor, text.substr(static_cast<std::size_t>(before)), before)) {
-        const int error = errno;
+    // Until the earlier bytes are overwritten, a failure only has to cut the
+    // file back to its earlier length, which also gives back what a
+    // reservation took.
+    const auto keepEarlier = [&](int error) {
         static_cast<void>(::ftruncate(descriptor, before));
         return error;
-    }
+    };
+    if (after > 0 && !reserve(descriptor, after) &&
+        ((errno != EOPNOTSUPP && errno != ENOSYS) || !fillHoles(descriptor, overwritten)))
+        return keepEarlier(errno);
+    if (after > before &&
+        !writeAt(descriptor, text.substr(static_cast<std::size_t>(before)), before))
+        return keepEarlier(errno);
+    // A file system that learns only when it writes the data back whether
+    // the room is there (a network one) says so here.
+    if (::fdatasync(descriptor) != 0 && errno != EINVAL)
+        return keepEarlier(errno);
     if (!writeAt(descriptor, text.substr(0, static_cast<std::size_t>(overwritten)), 0))
         return errno;
     if (after < before && ::ftruncate(descriptor, after) != 0)

@@ -35,12 +35,16 @@ UnprivilegedUser::UnprivilegedUser() {
         return;
     groups_.resize(static_cast<std::size_t>(::getgroups(0, nullptr)));
     check(::getgroups(static_cast<int>(groups_.size()), groups_.data()) >= 0, "getgroups");
+    check(::getresuid(&userIds_[0], &userIds_[1], &userIds_[2]) == 0, "getresuid");
+    check(::getresgid(&groupIds_[0], &groupIds_[1], &groupIds_[2]) == 0, "getresgid");
     dumpable_ = ::prctl(PR_GET_DUMPABLE);
     const passwd& user = nobody();
     switched_ = true;
-    // The groups first, while still root: afterwards they can no longer change.
-    if (::setgroups(1, &user.pw_gid) != 0 || ::setegid(user.pw_gid) != 0 ||
-        ::seteuid(user.pw_uid) != 0) {
+    // The groups first, while still root. The real ids as well as the
+    // effective ones, as some checks (access()) consult the real ids; the
+    // saved ids stay root's, so that root's can be taken back.
+    if (::setgroups(1, &user.pw_gid) != 0 || ::setresgid(user.pw_gid, user.pw_gid, 0) != 0 ||
+        ::setresuid(user.pw_uid, user.pw_uid, 0) != 0) {
         const int error = errno;
         restore();
         throw std::system_error(error, std::generic_category(), "cannot act as nobody");
@@ -55,7 +59,8 @@ UnprivilegedUser::~UnprivilegedUser() {
 void UnprivilegedUser::restore() {
     // The tests after this one count on root: without it they would fail for
     // reasons of their own, so the program stops here instead.
-    if (::seteuid(0) != 0 || ::setegid(0) != 0 ||
+    if (::setresuid(userIds_[0], userIds_[1], userIds_[2]) != 0 ||
+        ::setresgid(groupIds_[0], groupIds_[1], groupIds_[2]) != 0 ||
         ::setgroups(groups_.size(), groups_.data()) != 0) {
         std::perror("cannot act as root again");
         std::abort();

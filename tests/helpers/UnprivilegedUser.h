@@ -6,9 +6,10 @@
 
 // Acts, for the object's life, as a user without privileges, so that file
 // permissions hold as they do for anyone but root. Under root the process
-// takes the identity of the user "nobody" (its effective ids, which the
-// system checks file access against) and gives root's back when released;
-// under any other user it already is such a user and nothing changes.
+// takes the identity of the user "nobody" (its real and effective user and
+// group ids, which the system checks file access against, with root's
+// capabilities out of effect) and takes root's back when released; under any
+// other user it already is such a user and nothing changes.
 class UnprivilegedUser {
 public:
     UnprivilegedUser();
@@ -25,5 +26,8 @@ private:
 
     bool switched_ = false;
     int dumpable_ = 1;
+    // Root's real, effective and saved ids, and its groups, to take back.
+    uid_t userIds_[3] = {};
+    gid_t groupIds_[3] = {};
     std::vector<gid_t> groups_;
 };

@@ -28,6 +28,7 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -85,10 +86,17 @@ constexpr unsigned bound = 60;
 // Only root can mount one; elsewhere the cases that need it do not run.
 class SmallDisk {
 public:
+    // A tmpfs of `size` ("size=64k"), which reserves room for a file when asked.
     SmallDisk(const QString& folder, const char* size)
         : folder_(folder.toLocal8Bit()),
           mounted_(::mount("tmpfs", folder_.constData(), "tmpfs", 0, size) == 0),
           error_(mounted_ ? "" : std::strerror(errno)) {}
+    // An ext2 file system of 1 MB held in the file `image`, which cannot
+    // reserve room for a file.
+    SmallDisk(const QString& folder, const QString& image) : folder_(folder.toLocal8Bit()) {
+        mounted_ = run("mkfs.ext2", {"-q", "-F", "-m", "0", "-b", "1024", image, "1024"}) &&
+                   run("mount", {"-o", "loop", "-t", "ext2", image, folder});
+    }
     ~SmallDisk() {
         if (mounted_)
             ::umount(folder_.constData());
@@ -101,8 +109,19 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    bool run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(program, arguments);
+        if (process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+            process.exitCode() == 0)
+            return true;
+        error_ = (program + ": " + process.errorString() + "\n" + process.readAll()).toStdString();
+        return false;
+    }
+
     QByteArray folder_;
-    bool mounted_;
+    bool mounted_ = false;
     std::string error_;
 };
 
@@ -464,6 +483,53 @@ TEST(BadReportTarget, AFolderIsNoFileToWrite) {
     EXPECT_EQ(contents(folder + "/kept"), "kept");
 }
 
+// Writes to `path` until the disk it is on is full.
+void fillUp(const QString& path) {
+    QFile filler(path);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+}
+
+// Where the file system cannot reserve room, a full disk still keeps a
+// report replaced in place whole: one the new report outgrows, and a sparse
+// one, longer than the new report, whose holes take room once written over.
+TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceWhole) {
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
+    const std::pair<const char*, qint64> reports[] = {{"a plain report", 0},
+                                                      {"a sparse report", 600 * 1024}};
+    for (const auto& [what, hole] : reports) {
+        SCOPED_TRACE(what);
+        const QTemporaryDir dir;
+        const QString folder = dir.filePath("disk");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const SmallDisk disk(folder, dir.filePath("disk.img"));
+        ASSERT_TRUE(disk.mounted()) << disk.error();
+        const QString path = folder + "/report.txt";
+        // Whole pages of text, which a write over them changes at once.
+        writeFile(path, QByteArray(8192, 'e'));
+        if (hole > 0) {
+            QFile report(path);
+            ASSERT_TRUE(report.open(QIODevice::Append) && report.resize(hole) &&
+                        report.write("after a hole") > 0);
+        }
+        const QByteArray earlier = contents(path);
+        fillUp(folder + "/filler");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        UnprivilegedUser::Own(dir.path().toStdString());
+        {
+            const UnprivilegedUser user;
+            const TextOutputStreamPtr stream =
+                TextOutputStream::Create(std::make_shared<FolderItem>(path.toStdString()));
+            stream->Write(std::string(400 * 1024, 'n'));
+            EXPECT_THROW(stream->Close(), IOException);
+        }
+        EXPECT_EQ(contents(path), earlier);
+    }
+}
+
 // The real window with a list of rows, saved through the save panel.
 class ReportTargetTest : public ::testing::Test {
 protected:
@@ -538,6 +604,7 @@ TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     UnprivilegedUser::Own(dir.path().toStdString());
     const UnprivilegedUser user;
+    ASSERT_FALSE(QFileInfo(dir.path()).isWritable());
     fill(1);
     const bool alerted = save(path).has_value();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -558,6 +625,7 @@ TEST_F(ReportTargetTest, AFullDiskKeepsAReportReplacedInPlaceWhole) {
                                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     UnprivilegedUser::Own(dir.path().toStdString());
     const UnprivilegedUser user;
+    ASSERT_FALSE(QFileInfo(dir.path()).isWritable());
     fill(20000);
     const std::optional<ModalAnswer::Seen> alert = save(path);
     ASSERT_TRUE(alert.has_value());
