@@ -65,15 +65,20 @@ bool writeAt(int descriptor, std::string_view text, off_t offset) {
 // the system refuses.
 bool fillHoles(int descriptor, off_t end) {
     static constexpr char zeros[1 << 16] = {};
-    for (off_t hole = ::lseek(descriptor, 0, SEEK_HOLE); hole >= 0 && hole < end;) {
-        const off_t data = std::min(end, std::max(hole, ::lseek(descriptor, hole, SEEK_DATA)));
-        for (off_t at = hole; at < data;) {
-            const auto count = static_cast<std::size_t>(std::min<off_t>(data - at, sizeof zeros));
+    off_t at = ::lseek(descriptor, 0, SEEK_HOLE);
+    while (at >= 0 && at < end) {
+        // A hole runs to the next data, or to the end when none follows.
+        const off_t data = ::lseek(descriptor, at, SEEK_DATA);
+        const off_t holeEnd = data < 0 ? end : std::min(data, end);
+        for (; at < holeEnd;) {
+            const auto count =
+                static_cast<std::size_t>(std::min<off_t>(holeEnd - at, sizeof zeros));
             if (!writeAt(descriptor, {zeros, count}, at))
                 return false;
             at += static_cast<off_t>(count);
         }
-        hole = data < end ? ::lseek(descriptor, data, SEEK_HOLE) : end;
+        if (at < end)
+            at = ::lseek(descriptor, at, SEEK_HOLE);
     }
     return true;
 }
@@ -117,7 +122,8 @@ int replaceContent(int descriptor, std::string_view text) {
         !writeAt(descriptor, text.substr(static_cast<std::size_t>(before)), before))
         return keepEarlier(errno);
     // A file system that learns only when it writes the data back whether
-    // the room is there (a network one) says so here.
+    // the room is there (a network one) says so here; a file that cannot be
+    // synchronised (EINVAL) has nothing to confirm.
     if (::fdatasync(descriptor) != 0 && errno != EINVAL)
         return keepEarlier(errno);
     if (!writeAt(descriptor, text.substr(0, static_cast<std::size_t>(overwritten)), 0))

@@ -494,7 +494,7 @@ void fillUp(const QString& path) {
 
 // Where the file system cannot reserve room, a full disk still keeps a
 // report replaced in place whole: one the new report outgrows, and a sparse
-// one, longer than the new report, whose holes take room once written over.
+// one, longer than the new report, whose hole takes room once written over.
 TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceWhole) {
     if (!SmallDisk::Possible())
         GTEST_SKIP() << notRoot;
@@ -502,6 +502,7 @@ TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceW
                                                       {"a sparse report", 600 * 1024}};
     for (const auto& [what, hole] : reports) {
         SCOPED_TRACE(what);
+        const Deadline deadline(what, bound);
         const QTemporaryDir dir;
         const QString folder = dir.filePath("disk");
         ASSERT_TRUE(QDir().mkpath(folder));
@@ -511,9 +512,7 @@ TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceW
         // Whole pages of text, which a write over them changes at once.
         writeFile(path, QByteArray(8192, 'e'));
         if (hole > 0) {
-            QFile report(path);
-            ASSERT_TRUE(report.open(QIODevice::Append) && report.resize(hole) &&
-                        report.write("after a hole") > 0);
+            ASSERT_TRUE(QFile::resize(path, 8192 + hole));
         }
         const QByteArray earlier = contents(path);
         fillUp(folder + "/filler");
