@@ -509,7 +509,8 @@ TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceW
         const SmallDisk disk(folder, dir.filePath("disk.img"));
         ASSERT_TRUE(disk.mounted()) << disk.error();
         const QString path = folder + "/report.txt";
-        // Whole pages of text, which a write over them changes at once.
+        // Whole pages of text: written over, they need no new room and so
+        // change at once, where a save that went wrong would show.
         writeFile(path, QByteArray(8192, 'e'));
         if (hole > 0) {
             ASSERT_TRUE(QFile::resize(path, 8192 + hole));
