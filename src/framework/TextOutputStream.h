@@ -13,9 +13,11 @@ using TextOutputStreamPtr = std::shared_ptr<TextOutputStream>;
 // target, which replaces the target only when the stream is closed, so a
 // failed write never leaves a truncated file where an earlier one stood.
 // Where the folder takes no new file (a read-only folder) but the file itself
-// may be written, the file is written in place, as a plain write would.
-// Failures raise IOException with the system's reason. A stream released
-// without Close is closed then, silently.
+// may be written, the file is written in place when the stream is closed, in
+// an order that leaves the earlier file whole whenever the write fails. A
+// file the user may not write is never replaced. Failures raise IOException
+// with the system's reason. A stream released without Close is closed then,
+// silently.
 class TextOutputStream {
 public:
     // Creates the file, or replaces an existing file of that name on Close.
@@ -28,8 +30,15 @@ public:
     void Close();
 
 private:
-    explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
-    String describe(const String& what) const;
+    TextOutputStream(String path, std::unique_ptr<QSaveFile> file, int inPlace);
+    // Writes the text in place and closes the file; 0, or the system's error.
+    int finishInPlace();
 
+    String path_;
+    // The temporary file that replaces the target, or none when the target
+    // is written in place.
     std::unique_ptr<QSaveFile> file_;
+    // The target open for writing in place, and the text it is to hold.
+    int inPlace_ = -1;
+    String text_;
 };

@@ -8,6 +8,7 @@
 #include "ModalAnswer.h"
 #include "SaveDialogAnswer.h"
 #include "TempBundle.h"
+#include "UnprivilegedUser.h"
 #include "support/FileTypeGroup1.h"
 #include "support/Icon.h"
 #include "window/Window1.h"
@@ -27,6 +28,7 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -80,9 +82,50 @@ private:
 
 constexpr unsigned bound = 60;
 
-bool runningAsRoot() {
-    return ::geteuid() == 0;
-}
+// A small file system mounted on `folder` for the object's life, to fill.
+// Only root can mount one; elsewhere the cases that need it do not run.
+class SmallDisk {
+public:
+    // A tmpfs of `size` ("size=64k"), which reserves room for a file when asked.
+    SmallDisk(const QString& folder, const char* size)
+        : folder_(folder.toLocal8Bit()),
+          mounted_(::mount("tmpfs", folder_.constData(), "tmpfs", 0, size) == 0),
+          error_(mounted_ ? "" : std::strerror(errno)) {}
+    // An ext2 file system of 1 MB held in the file `image`, which cannot
+    // reserve room for a file.
+    SmallDisk(const QString& folder, const QString& image) : folder_(folder.toLocal8Bit()) {
+        mounted_ = run("mkfs.ext2", {"-q", "-F", "-m", "0", "-b", "1024", image, "1024"}) &&
+                   run("mount", {"-o", "loop", "-t", "ext2", image, folder});
+    }
+    ~SmallDisk() {
+        if (mounted_)
+            ::umount(folder_.constData());
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    static bool Possible() { return ::geteuid() == 0; }
+    bool mounted() const { return mounted_; }
+    const std::string& error() const { return error_; }
+
+private:
+    bool run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(program, arguments);
+        if (process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+            process.exitCode() == 0)
+            return true;
+        error_ = (program + ": " + process.errorString() + "\n" + process.readAll()).toStdString();
+        return false;
+    }
+
+    QByteArray folder_;
+    bool mounted_ = false;
+    std::string error_;
+};
+
+constexpr char notRoot[] = "not running as root, so no small file system can be mounted";
 
 // The full path of `relative` inside the bundle, its folders made.
 std::string place(const TempBundle& bundle, const std::string& relative) {
@@ -216,12 +259,12 @@ TEST(BadMapFile, ASymbolicLinkLoopIsNotFound) {
 }
 
 TEST(BadMapFile, AFileWithoutReadPermissionIsAnError) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "running as root, where file permissions do not hold";
     const TempBundle bundle;
     bundle.writeMap("a\tb\tc\n");
     fs::permissions(bundle.path() + "/" + TempBundle::mapPath(TempBundle::PluginNoHyphen),
                     fs::perms::none);
+    UnprivilegedUser::Own(fs::path(bundle.path()).parent_path());
+    const UnprivilegedUser user;
     EXPECT_EQ(readMap(bundle, "no read permission").alerts, QStringList{"Error accessing"});
 }
 
@@ -440,6 +483,53 @@ TEST(BadReportTarget, AFolderIsNoFileToWrite) {
     EXPECT_EQ(contents(folder + "/kept"), "kept");
 }
 
+// Writes to `path` until the disk it is on is full.
+void fillUp(const QString& path) {
+    QFile filler(path);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+}
+
+// Where the file system cannot reserve room, a full disk still keeps a
+// report replaced in place whole: one the new report outgrows, and a sparse
+// one, longer than the new report, whose hole takes room once written over.
+TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceWhole) {
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
+    const std::pair<const char*, qint64> reports[] = {{"a plain report", 0},
+                                                      {"a sparse report", 600 * 1024}};
+    for (const auto& [what, hole] : reports) {
+        SCOPED_TRACE(what);
+        const Deadline deadline(what, bound);
+        const QTemporaryDir dir;
+        const QString folder = dir.filePath("disk");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const SmallDisk disk(folder, dir.filePath("disk.img"));
+        ASSERT_TRUE(disk.mounted()) << disk.error();
+        const QString path = folder + "/report.txt";
+        // Whole pages of text: written over, they need no new room and so
+        // change at once, where a save that went wrong would show.
+        writeFile(path, QByteArray(8192, 'e'));
+        if (hole > 0) {
+            ASSERT_TRUE(QFile::resize(path, 8192 + hole));
+        }
+        const QByteArray earlier = contents(path);
+        fillUp(folder + "/filler");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        UnprivilegedUser::Own(dir.path().toStdString());
+        {
+            const UnprivilegedUser user;
+            const TextOutputStreamPtr stream =
+                TextOutputStream::Create(std::make_shared<FolderItem>(path.toStdString()));
+            stream->Write(std::string(400 * 1024, 'n'));
+            EXPECT_THROW(stream->Close(), IOException);
+        }
+        EXPECT_EQ(contents(path), earlier);
+    }
+}
+
 // The real window with a list of rows, saved through the save panel.
 class ReportTargetTest : public ::testing::Test {
 protected:
@@ -484,15 +574,14 @@ protected:
 // A disk that fills part-way through the save: the user is told why, and
 // the earlier report stays whole.
 TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
-    if (!runningAsRoot())
-        GTEST_SKIP() << "not running as root, so no small file system can be mounted";
-    if (::mount("tmpfs", dir.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
+    const SmallDisk disk(dir.path(), "size=64k");
+    ASSERT_TRUE(disk.mounted()) << disk.error();
     const QString path = earlierReport("earlier report");
     fill(20000);
     const std::optional<ModalAnswer::Seen> alert = save(path);
     const QByteArray after = contents(path);
-    ::umount(dir.path().toLocal8Bit().constData());
     ASSERT_TRUE(alert.has_value());
     EXPECT_TRUE(alert->informative.contains("No space left on device"))
         << alert->informative.toStdString();
@@ -500,10 +589,10 @@ TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
 }
 
 TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "running as root, where file permissions do not hold";
     const QString path = earlierReport("earlier report");
     QFile::setPermissions(path, QFile::ReadOwner);
+    UnprivilegedUser::Own(dir.path().toStdString());
+    const UnprivilegedUser user;
     fill(1);
     EXPECT_TRUE(save(path).has_value());
     EXPECT_EQ(contents(path), "earlier report");
@@ -511,15 +600,39 @@ TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
 
 // A folder that takes no new file still lets a writable report be replaced.
 TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "running as root, where file permissions do not hold";
     const QString path = earlierReport("earlier report, longer than the new one");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    UnprivilegedUser::Own(dir.path().toStdString());
+    const UnprivilegedUser user;
+    ASSERT_FALSE(QFileInfo(dir.path()).isWritable());
     fill(1);
     const bool alerted = save(path).has_value();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(alerted);
     EXPECT_EQ(contents(path), "3.1-1\t3.2-2\nold value 0\tnew");
+}
+
+// The same report on a disk too small for the new one: the user is told
+// why, and the earlier report stays whole.
+TEST_F(ReportTargetTest, AFullDiskKeepsAReportReplacedInPlaceWhole) {
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
+    const SmallDisk disk(dir.path(), "size=64k");
+    ASSERT_TRUE(disk.mounted()) << disk.error();
+    const QByteArray earlier = "earlier report, a little longer than the first rows of the new one";
+    const QString path = earlierReport(earlier);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    UnprivilegedUser::Own(dir.path().toStdString());
+    const UnprivilegedUser user;
+    ASSERT_FALSE(QFileInfo(dir.path()).isWritable());
+    fill(20000);
+    const std::optional<ModalAnswer::Seen> alert = save(path);
+    ASSERT_TRUE(alert.has_value());
+    EXPECT_TRUE(alert->informative.contains("No space left on device"))
+        << alert->informative.toStdString();
+    const QByteArray after = contents(path);
+    EXPECT_EQ(after, earlier) << after.size() << " bytes";
 }
 
 // The preference file where the store reads it: in the data folder, in a
@@ -639,12 +752,11 @@ TEST(BadPreferenceFile, ANamedPipeInItsPlaceIsNeverWaitedFor) {
 
 // A save that does not fit beside the earlier file leaves that file whole.
 TEST(BadPreferenceFile, AFullDiskKeepsTheEarlierFile) {
-    if (!runningAsRoot())
-        GTEST_SKIP() << "not running as root, so no small file system can be mounted";
-    const QByteArray folder = prefsFolder().toLocal8Bit();
+    if (!SmallDisk::Possible())
+        GTEST_SKIP() << notRoot;
     ASSERT_TRUE(QDir().mkpath(prefsFolder()));
-    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=4k") != 0)
-        GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+    const SmallDisk disk(prefsFolder(), "size=4k");
+    ASSERT_TRUE(disk.mounted()) << disk.error();
     // On one line, where the store writes one member a line: a save that
     // went through would show.
     const QByteArray earlier = R"({"WinWidth":400,"WinHeight":450,"WinLeft":60,"WinTop":70})";
@@ -653,7 +765,6 @@ TEST(BadPreferenceFile, AFullDiskKeepsTheEarlierFile) {
     const Bounds restored = contentOf(*opened.window);
     closeWindow1(opened, "a full disk under the preference file");
     const QByteArray after = contents(prefsFile());
-    ::umount(folder.constData());
     EXPECT_EQ(restored, (Bounds{60, 70, 400, 450}));
     EXPECT_EQ(after, earlier);
 }
