@@ -222,3 +222,15 @@ TEST(JSONItem, RefusesTextThatIsNoJSONObjectAndKeepsItsContent) {
     EXPECT_THROW(item.Value("part").Int64Value(), TypeMismatchException);
     EXPECT_EQ(item.ToString(), R"({"big":9223372036854775807,"part":1.5})");
 }
+
+// Qt's parser alone would drop the character from the start of a string, and
+// a name made empty so would sort elsewhere on the next read.
+TEST(JSONItem, ANameOrValueThatBeginsWithAByteOrderMarkKeepsIt) {
+    JSONItem item;
+    item.Load("\xEF\xBB\xBF{\"\xEF\xBB\xBF\": 40, \"p\": \"\xEF\xBB\xBFv\"}");
+    EXPECT_EQ(item.Value("\xEF\xBB\xBF"), Variant(std::int64_t{40}));
+    EXPECT_EQ(item.Value("p"), Variant(String("\xEF\xBB\xBFv")));
+    const String once = item.ToString();
+    item.Load(once);
+    EXPECT_EQ(item.ToString(), once);
+}
