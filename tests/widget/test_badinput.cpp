@@ -6,6 +6,7 @@
 // where a write fails.
 #include "IconFiles.h"
 #include "ModalAnswer.h"
+#include "OddBytes.h"
 #include "SaveDialogAnswer.h"
 #include "TempBundle.h"
 #include "UnprivilegedUser.h"
@@ -39,7 +40,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <random>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -162,21 +162,6 @@ MapRead readMap(const TempBundle& bundle, const char* what, unsigned seconds = b
             read.entries.emplace_back(key, map.Value(key));
     });
     return read;
-}
-
-std::string utf16WithByteOrderMark(const std::string& ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (const char c : ascii)
-        bytes += std::string{c, '\0'};
-    return bytes;
-}
-
-std::string randomBytes(std::size_t count) {
-    std::mt19937 generator(20240611);
-    std::string bytes;
-    for (std::size_t i = 0; i < count; ++i)
-        bytes += static_cast<char>(generator() & 0xFF);
-    return bytes;
 }
 
 struct MapFileCase {

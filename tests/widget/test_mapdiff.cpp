@@ -3,6 +3,7 @@
 // mapping file both list the same rows and tell the same texts, the window in
 // its alerts and mapdiff on its error stream.
 #include "ModalAnswer.h"
+#include "OddBytes.h"
 #include "TempBundle.h"
 #include "support/FileLimits.h"
 #include "support/FileTypeGroup1.h"
@@ -18,7 +19,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <unistd.h>
 
 namespace {
@@ -36,21 +36,6 @@ const std::string regExError = "RegEx error: ";
 // The other bundle's map holds every key a case can give, each with a value
 // no case gives, so that every entry of a case makes a row.
 const std::string partnerMap = "a\tnew\t-\nd\tnew\t-\ng\tnew\t-\nk\tnew\t-\n";
-
-std::string utf16WithByteOrderMark(const std::string& ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (const char c : ascii)
-        bytes += std::string{c, '\0'};
-    return bytes;
-}
-
-std::string randomBytes(std::size_t count) {
-    std::mt19937 generator(20240611);
-    std::string bytes;
-    for (std::size_t i = 0; i < count; ++i)
-        bytes += static_cast<char>(generator() & 0xFF);
-    return bytes;
-}
 
 std::string mapFilePath(const TempBundle& bundle) {
     const std::string path = bundle.path() + "/" + TempBundle::mapPath(TempBundle::PluginNoHyphen);
