@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -150,17 +151,23 @@ String linkedFile(const String& path) {
 }
 
 // Makes a new, empty file beside `file`, named after it with a random
-// ending no other file has, and sets `name` to its path. The system gives it
-// `mode` less the umask, as it gives any file it creates. Returns the file
-// open for writing, or -1 with errno set when the folder takes no new file.
+// ending no other file has, and sets `name` to its path; a name too long to
+// take the ending is cut short. The system gives the file `mode` less the
+// umask, as it gives any file it creates. Returns the file open for writing,
+// or -1 with errno set when the folder takes no new file.
 int createBeside(const String& file, mode_t mode, String& name) {
     static constexpr std::string_view letters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static constexpr std::size_t ending = 7;
+    const std::filesystem::path path = file;
+    String stem = path.filename().string();
+    stem.resize(std::min<std::size_t>(stem.size(), NAME_MAX - ending));
+    const String start = (path.parent_path() / stem).string() + ".";
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, letters.size() - 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = file + ".";
-        for (int letter = 0; letter < 6; ++letter)
+        name = start;
+        for (std::size_t letter = 1; letter < ending; ++letter)
             name += letters[pick(random)];
         const int descriptor =
             ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
