@@ -2,13 +2,14 @@
 
 #include "Exceptions.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -133,6 +134,49 @@ int replaceContent(int descriptor, std::string_view text) {
     return 0;
 }
 
+// The file `path` names once the symbolic links it leads through are
+// followed; it need not exist. Links that go round in a loop leave `path`.
+String linkedFile(const String& path) {
+    std::filesystem::path file = path;
+    // As many links as the system itself follows in one path.
+    for (int links = 0; links < 40; ++links) {
+        std::error_code notALink;
+        const std::filesystem::path target = std::filesystem::read_symlink(file, notALink);
+        if (notALink)
+            return file.string();
+        // A relative target is taken from the link's own folder.
+        file = file.parent_path() / target;
+    }
+    return path;
+}
+
+// Makes a new, empty file beside `file`, named after it with a random
+// ending no other file has, and sets `name` to its path; a name too long to
+// take the ending is cut short. The system gives the file `mode` less the
+// umask, as it gives any file it creates. Returns the file open for writing,
+// or -1 with errno set when the folder takes no new file.
+int createBeside(const String& file, mode_t mode, String& name) {
+    static constexpr std::string_view letters =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static constexpr std::size_t ending = 7;
+    const std::filesystem::path path = file;
+    String stem = path.filename().string();
+    stem.resize(std::min<std::size_t>(stem.size(), NAME_MAX - ending));
+    const String start = (path.parent_path() / stem).string() + ".";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, letters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = start;
+        for (std::size_t letter = 1; letter < ending; ++letter)
+            name += letters[pick(random)];
+        const int descriptor =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
+}
+
 } // namespace
 
 TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
@@ -141,44 +185,55 @@ TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
     const String path = file->NativePath();
     // Only a file is ever replaced: a pipe or a device (even behind a link) is
     // left as it is, as reading leaves it unread.
-    const QFileInfo existing(QString::fromStdString(path));
-    if (existing.exists() && !existing.isFile())
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
         throw notAFile(path);
     // An existing file is opened for writing first: the system says whether
     // the user may change it, as a plain write would, and a file the user may
     // not change is never replaced. Without O_NONBLOCK a pipe put in its place
     // meanwhile would wait for a reader.
-    Descriptor target(existing.exists()
-                          ? ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
-                          : -1);
-    if (existing.exists()) {
+    Descriptor target(exists ? ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
+                             : -1);
+    if (exists) {
         if (target.get() < 0)
             throw failure("Cannot create", path, std::strerror(errno), errno);
-        struct stat info {};
-        if (::fstat(target.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        if (::fstat(target.get(), &existing) != 0 || !S_ISREG(existing.st_mode))
             throw notAFile(path);
     }
-    auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(path));
-    // Unbuffered, so that a failed write is seen by the write itself: QSaveFile
-    // does not notice a write that fails while its buffer is flushed on commit.
-    if (saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return TextOutputStreamPtr(new TextOutputStream(path, std::move(saveFile), -1));
+    // A link stays a link: the file it names is the one replaced. The new
+    // file is the user's alone until it has the permission bits of the file
+    // it replaces.
+    const String replaced = linkedFile(path);
+    String temporary;
+    Descriptor created(createBeside(replaced, exists ? 0600 : 0666, temporary));
+    if (created.get() >= 0) {
+        // A file system that keeps no permission bits keeps its own.
+        if (exists)
+            static_cast<void>(::fchmod(created.get(), existing.st_mode & 0777));
+        TextOutputStreamPtr stream(
+            new TextOutputStream(path, replaced, std::move(temporary), created.get(), -1));
+        created.release();
+        return stream;
+    }
     // The folder takes no temporary file: an existing file is written in place.
     if (target.get() < 0)
-        throw failure("Cannot create", path, saveFile->errorString().toStdString());
-    TextOutputStreamPtr stream(new TextOutputStream(path, nullptr, target.get()));
+        throw failure("Cannot create", path, std::strerror(errno), errno);
+    TextOutputStreamPtr stream(new TextOutputStream(path, String(), String(), -1, target.get()));
     target.release();
     return stream;
 }
 
-TextOutputStream::TextOutputStream(String path, std::unique_ptr<QSaveFile> file, int inPlace)
-    : path_(std::move(path)), file_(std::move(file)), inPlace_(inPlace) {}
+TextOutputStream::TextOutputStream(String path, String replaced, String temporary, int file,
+                                   int inPlace)
+    : path_(std::move(path)), replaced_(std::move(replaced)), temporary_(std::move(temporary)),
+      file_(file), inPlace_(inPlace) {}
 
 TextOutputStream::~TextOutputStream() {
     if (inPlace_ >= 0)
         static_cast<void>(finishInPlace());
-    else if (file_ && file_->isOpen())
-        file_->commit();
+    else if (file_ >= 0)
+        static_cast<void>(commit());
 }
 
 void TextOutputStream::Write(std::string_view text) {
@@ -187,31 +242,43 @@ void TextOutputStream::Write(std::string_view text) {
         text_ += text;
         return;
     }
-    if (!file_ || !file_->isOpen())
+    if (file_ < 0)
         throw failure("Cannot write", path_, "The stream is closed");
-    // A write that stops part-way (a full disk) is no error to QSaveFile, and
-    // says nothing of why; writing the rest gives the system's reason.
-    while (!text.empty()) {
-        const qint64 written = file_->write(text.data(), static_cast<qint64>(text.size()));
-        if (written <= 0) {
-            // The partial file must never replace the target.
-            const IOException error =
-                failure("Cannot write", path_, file_->errorString().toStdString());
-            file_->cancelWriting();
-            file_->commit();
-            throw error;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
+    if (!writeAt(file_, text, written_)) {
+        // The partial file must never replace the target.
+        const int error = errno;
+        discard();
+        throw failure("Cannot write", path_, std::strerror(error), error);
     }
+    written_ += static_cast<off_t>(text.size());
 }
 
 void TextOutputStream::Close() {
     if (inPlace_ >= 0) {
         if (const int error = finishInPlace())
             throw failure("Cannot save", path_, std::strerror(error), error);
-    } else if (file_ && file_->isOpen() && !file_->commit()) {
-        throw failure("Cannot save", path_, file_->errorString().toStdString());
+    } else if (file_ >= 0) {
+        if (const int error = commit())
+            throw failure("Cannot save", path_, std::strerror(error), error);
     }
+}
+
+int TextOutputStream::commit() {
+    // The text is on the disk before it takes the earlier file's place; a
+    // file that cannot be synchronised (EINVAL) has nothing to confirm.
+    int error = ::fsync(file_) != 0 && errno != EINVAL ? errno : 0;
+    if (::close(std::exchange(file_, -1)) != 0 && error == 0 && errno != EINTR)
+        error = errno;
+    if (error == 0 && ::rename(temporary_.c_str(), replaced_.c_str()) != 0)
+        error = errno;
+    if (error != 0)
+        static_cast<void>(::unlink(temporary_.c_str()));
+    return error;
+}
+
+void TextOutputStream::discard() {
+    static_cast<void>(::close(std::exchange(file_, -1)));
+    static_cast<void>(::unlink(temporary_.c_str()));
 }
 
 int TextOutputStream::finishInPlace() {

@@ -4,14 +4,16 @@
 #include "String.h"
 
 #include <memory>
+#include <sys/types.h>
 
-class QSaveFile;
 class TextOutputStream;
 using TextOutputStreamPtr = std::shared_ptr<TextOutputStream>;
 
 // Writes a text file atomically: the text goes to a temporary file beside the
 // target, which replaces the target only when the stream is closed, so a
-// failed write never leaves a truncated file where an earlier one stood.
+// failed write never leaves a truncated file where an earlier one stood. The
+// new file has the permission bits of the file it replaces, or those a plain
+// create gives; a symbolic link stays, and the file it names is replaced.
 // Where the folder takes no new file (a read-only folder) but the file itself
 // may be written, the file is written in place when the stream is closed, in
 // an order that leaves the earlier file whole whenever the write fails. A
@@ -30,14 +32,23 @@ public:
     void Close();
 
 private:
-    TextOutputStream(String path, std::unique_ptr<QSaveFile> file, int inPlace);
+    TextOutputStream(String path, String replaced, String temporary, int file, int inPlace);
+    // Puts the temporary file in the place of the file it replaces, and
+    // closes it; 0, or the system's error, the temporary file then removed.
+    int commit();
+    // Closes and removes the temporary file.
+    void discard();
     // Writes the text in place and closes the file; 0, or the system's error.
     int finishInPlace();
 
     String path_;
-    // The temporary file that replaces the target, or none when the target
-    // is written in place.
-    std::unique_ptr<QSaveFile> file_;
+    // The file replaced (the target, or the file a link there names), and
+    // the temporary file beside it that replaces it, open while written to,
+    // or none when the target is written in place.
+    String replaced_;
+    String temporary_;
+    int file_ = -1;
+    off_t written_ = 0;
     // The target open for writing in place, and the text it is to hold.
     int inPlace_ = -1;
     String text_;

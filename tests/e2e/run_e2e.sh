@@ -7,7 +7,8 @@
 # come back where it was closed, fitted into the screen, or at its designed
 # place when the preference file is of no use or Alt and Ctrl are held. A
 # further start opens the menus of the menu bar and the About panel, and
-# quits with Ctrl+Q; the next ends by the termination signal. The last starts
+# quits with Ctrl+Q; the next ends by the termination signal; the next keeps
+# the window's bounds in a data folder whose name is not UTF-8. The last starts
 # run under a window manager (openbox): a window stored off each edge of the
 # screen comes back with its whole frame, title bar included, on the screen;
 # then the Window menu's Zoom, Bring All to Front and Minimize, and Ctrl+W.
@@ -511,10 +512,10 @@ checkNoSanitizerReport() {
 
 readonly prefsFile="$work/home/.local/share/Quillstone/Quillstone.pref"
 
-storedBounds() { # the preference file's four members: "left top width height"
+storedBounds() { # [file]: the preference file's four members: "left top width height"
     local member
     for member in WinLeft WinTop WinWidth WinHeight; do
-        sed -n "s/.*\"$member\": *\(-\{0,1\}[0-9]*\).*/\1/p" "$prefsFile"
+        sed -n "s/.*\"$member\": *\(-\{0,1\}[0-9]*\).*/\1/p" "${1:-$prefsFile}"
     done | paste -sd ' '
 }
 
@@ -619,6 +620,23 @@ say "start again and end by the termination signal"
 startProgram
 kill -TERM "$programPid"
 expectCleanExit "SIGTERM"
+
+say "start with a data folder whose name is not UTF-8: the bounds are kept in it"
+dataHome="$work/home/data-$(printf '\xff\xfe')"
+dataPrefs="$dataHome/Quillstone/Quillstone.pref"
+mkdir -p "$dataHome/Quillstone"
+printf '{"WinWidth": 500, "WinHeight": 450, "WinLeft": 200, "WinTop": 150}' >"$dataPrefs"
+session+=(XDG_DATA_HOME="$dataHome")
+startProgram
+unset 'session[-1]'
+expectGeometry "200 150 500 450"
+xdotool windowmove "$mainWindow" 300 $((250 - menuBarHeight))
+expectGeometry "300 250 500 450"
+closeAndAwaitEnd
+[ "$(storedBounds "$dataPrefs")" = "300 250 500 450" ] ||
+    fail "the data folder's preference file holds $(cat "$dataPrefs"), not 300 250 500 450"
+mangled=$(find "$work/home" -name "*$(printf '\xef\xbf\xbd')*")
+[ -z "$mangled" ] || fail "a file of a mangled name appeared: $mangled"
 
 startWindowManager
 say "under a window manager: stored off each edge, the whole frame comes back on the screen"

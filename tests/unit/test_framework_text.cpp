@@ -133,6 +133,41 @@ TEST_F(Files, OutputReplacesOnlyWhenClosedAndCannotCreateInAMissingFolder) {
                  IOException);
 }
 
+// The process's umask while the object lives.
+class Umask {
+public:
+    explicit Umask(mode_t mask) : earlier_(::umask(mask)) {}
+    ~Umask() { ::umask(earlier_); }
+    Umask(const Umask&) = delete;
+    Umask& operator=(const Umask&) = delete;
+
+private:
+    mode_t earlier_;
+};
+
+// A new file has the permissions a plain create gives, a replaced file keeps
+// its own, and a link stays a link to the file it names, which is replaced.
+TEST_F(Files, OutputKeepsThePermissionsAndTheLinksAPlainWriteKeeps) {
+    write("kept.txt", "old");
+    std::filesystem::permissions(path("kept.txt"), std::filesystem::perms(0604));
+    std::filesystem::create_symlink("kept.txt", path("link"));
+    {
+        const Umask mask(027);
+        for (const char* name : {"new.txt", "link"}) {
+            const auto stream = TextOutputStream::Create(std::make_shared<FolderItem>(path(name)));
+            stream->Write(name);
+            stream->Close();
+        }
+    }
+    EXPECT_EQ(read("new.txt"), "new.txt");
+    EXPECT_EQ(read("kept.txt"), "link");
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link")));
+    EXPECT_EQ(std::filesystem::status(path("new.txt")).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(std::filesystem::status(path("kept.txt")).permissions(),
+              std::filesystem::perms(0604));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 3);
+}
+
 TEST_F(Files, OutputNeverReplacesWhatIsNotAFile) {
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/null", path("null"));

@@ -99,8 +99,8 @@ TEST(Preferences, FirstRunMakesTheFoldersAndWritesOnlyOnSave) {
 }
 
 // A data folder whose name is not UTF-8 is the very folder the store uses:
-// it makes its folder there and reads its file from there, and no folder of
-// another name appears beside it.
+// it makes its folder there, reads its file from there and saves it there,
+// and no folder of another name appears beside it.
 TEST(Preferences, ADataFolderNamedInBytesThatAreNotUTF8IsUsedAsItIs) {
     const std::filesystem::path parent = qgetenv("XDG_DATA_HOME").toStdString();
     const std::filesystem::path dataHome = parent / "\xff\xfe";
@@ -119,6 +119,9 @@ TEST(Preferences, ADataFolderNamedInBytesThatAreNotUTF8IsUsedAsItIs) {
     Preferences::Raed(370, 500);
     EXPECT_EQ(stored("WinWidth"), 600);
     EXPECT_EQ(stored("WinTop"), 70);
+    ASSERT_TRUE(std::filesystem::remove(folder / "test_preferences.pref"));
+    EXPECT_TRUE(Preferences::Prefs->Save());
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "test_preferences.pref"));
 }
 
 TEST(Preferences, OptionAndCommandTogetherForgetTheStoredBounds) {
