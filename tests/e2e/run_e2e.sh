@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Drives the real Quillstone on a private X server the way a user does: drags
 # two Glyphs bundles onto the drop zones from another program, compares them,
-# saves the report through the save dialog, has a badly named bundle refused,
-# moves, resizes and closes the window. The saved report is checked byte for
-# byte. Then it starts the program again, several times, to see the window
-# come back where it was closed, fitted into the screen, or at its designed
-# place when the preference file is of no use or Alt and Ctrl are held. A
-# further start opens the menus of the menu bar and the About panel, and
-# quits with Ctrl+Q; the next ends by the termination signal; the next keeps
-# the window's bounds in a data folder whose name is not UTF-8. The last starts
-# run under a window manager (openbox): a window stored off each edge of the
-# screen comes back with its whole frame, title bar included, on the screen;
-# then the Window menu's Zoom, Bring All to Front and Minimize, and Ctrl+W.
+# saves the report through the save dialog, has a badly named bundle refused
+# and a mapping file of 40 GB told without being read, moves, resizes and
+# closes the window. The saved report is checked byte for byte. Then it
+# starts the program again, several times, to see the window come back where
+# it was closed, fitted into the screen, or at its designed place when the
+# preference file is of no use or Alt and Ctrl are held. A further start
+# opens the menus of the menu bar and the About panel, and quits with Ctrl+Q;
+# the next ends by the termination signal; the next keeps the window's bounds
+# in a data folder whose name is not UTF-8. The last starts run under a
+# window manager (openbox): a window stored off each edge of the screen comes
+# back with its whole frame, title bar included, on the screen; then the
+# Window menu's Zoom, Bring All to Front and Minimize, and Ctrl+W.
 #
 # Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
@@ -560,6 +561,18 @@ dragOnto "$upperZone" "$work/apps/MyGlyphs.app"
 answerAlert
 kill -0 "$programPid" 2>/dev/null || fail "Quillstone ended after the refusal"
 windowShown "$mainWindow" || fail "the main window is gone after the refusal"
+
+say "compare with a new bundle whose mapping file is 40 GB: told, nothing read"
+makeBundle "Glyphs 9.app" 9 9000
+truncate -s 40G "$work/apps/Glyphs 9.app/Contents/PlugIns/OTF.glyphsFileFormat/Contents/Resources/MapFileAdobeJapan1.txt"
+dragOnto "$upperZone" "$work/apps/Glyphs 3.1.app"
+dragOnto "$lowerZone" "$work/apps/Glyphs 9.app"
+clickButton "$compareButton"
+answerAlert
+# The alert of an exception that ends the program is written out before it shows.
+! grep 'was not handled' "$work/program.err" || fail "a mapping file of 40 GB ended Quillstone"
+kill -0 "$programPid" 2>/dev/null || fail "Quillstone ended on a mapping file of 40 GB"
+windowShown "$mainWindow" || fail "the main window is gone after a mapping file of 40 GB"
 
 say "move and resize the window, then close it"
 # The window opened at its designed content size, 500 high, below its menu bar.
