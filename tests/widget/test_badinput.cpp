@@ -10,6 +10,7 @@
 #include "SaveDialogAnswer.h"
 #include "TempBundle.h"
 #include "UnprivilegedUser.h"
+#include "Window1TestCase.h"
 #include "support/FileTypeGroup1.h"
 #include "support/Icon.h"
 #include "window/Window1.h"
@@ -516,17 +517,12 @@ TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceW
 }
 
 // The real window with a list of rows, saved through the save panel.
-class ReportTargetTest : public ::testing::Test {
+class ReportTargetTest : public Window1TestCase {
 protected:
     void SetUp() override {
-        FileTypeGroup1::_Initialize();
-        window = Window1::Accessor();
+        Window1TestCase::SetUp();
         window->Label1()->Text("3.1-1");
         window->Label2()->Text("3.2-2");
-    }
-    void TearDown() override {
-        window->Close();
-        QCoreApplication::sendPostedEvents();
     }
 
     void fill(int rows) {
@@ -552,7 +548,6 @@ protected:
         return path;
     }
 
-    std::shared_ptr<Window1> window;
     QTemporaryDir dir;
 };
 

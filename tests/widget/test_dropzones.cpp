@@ -1,6 +1,6 @@
 #include "ModalAnswer.h"
 #include "TempBundle.h"
-#include "support/FileTypeGroup1.h"
+#include "Window1TestCase.h"
 #include "window/Window1.h"
 #include "window/myListBox.h"
 
@@ -31,18 +31,11 @@ enum class Spot { Canvas, Label, Frame };
 
 const char* const spotNames[] = {"canvas", "label", "frame"};
 
-class DropZoneTest : public ::testing::Test {
+class DropZoneTest : public Window1TestCase {
 protected:
     void SetUp() override {
-        FileTypeGroup1::_Initialize();
-        window = Window1::Accessor();
+        Window1TestCase::SetUp();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window->NativeWidget()));
-    }
-    // The framework lets go of a closed window once the event loop runs again;
-    // that must happen while the application still stands.
-    void TearDown() override {
-        window->Close();
-        QCoreApplication::sendPostedEvents();
     }
 
     std::shared_ptr<Label> label(Zone zone) const {
@@ -162,8 +155,6 @@ protected:
     }
 
     static QString path(const TempBundle& bundle) { return QString::fromStdString(bundle.path()); }
-
-    std::shared_ptr<Window1> window;
 };
 
 TEST_F(DropZoneTest, AGlyphsBundleLoadsWhereverItIsLetGoOnTheZone) {

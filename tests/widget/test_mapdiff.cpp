@@ -5,8 +5,8 @@
 #include "ModalAnswer.h"
 #include "OddBytes.h"
 #include "TempBundle.h"
+#include "Window1TestCase.h"
 #include "support/FileLimits.h"
-#include "support/FileTypeGroup1.h"
 #include "window/Window1.h"
 #include "window/myListBox.h"
 
@@ -96,18 +96,8 @@ Outcome runMapdiff(const TempBundle& oldBundle, const TempBundle& newBundle) {
     return outcome;
 }
 
-class MapdiffTest : public ::testing::Test {
+class MapdiffTest : public Window1TestCase {
 protected:
-    void SetUp() override {
-        FileTypeGroup1::_Initialize();
-        window = Window1::Accessor();
-    }
-    void TearDown() override {
-        window->Close();
-        // The framework lets go of a closed window from the event loop.
-        QCoreApplication::sendPostedEvents();
-    }
-
     // A click on the compare button with both bundles in place, as accepted
     // drops leave them; the first line of each alert goes to `alerts`.
     Outcome compareInWindow(const TempBundle& oldBundle, const TempBundle& newBundle,
@@ -130,8 +120,6 @@ protected:
             outcome.rows.emplace_back(list->Cell(row, 0), list->Cell(row, 1));
         return outcome;
     }
-
-    std::shared_ptr<Window1> window;
 };
 
 TEST_F(MapdiffTest, EveryBadMapFileGivesTheWindowsRowsAndAlerts) {

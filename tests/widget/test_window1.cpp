@@ -1,6 +1,7 @@
 #include "ModalAnswer.h"
 #include "SaveDialogAnswer.h"
 #include "TempBundle.h"
+#include "Window1TestCase.h"
 #include "support/FileTypeGroup1.h"
 #include "window/Window1.h"
 #include "window/myListBox.h"
@@ -46,18 +47,8 @@ TEST(Window1BeforeTheFileTypes, OpeningRaisesNilObjectException) {
     EXPECT_THROW(Window1::Accessor(), NilObjectException);
 }
 
-class Window1Test : public ::testing::Test {
+class Window1Test : public Window1TestCase {
 protected:
-    void SetUp() override {
-        FileTypeGroup1::_Initialize();
-        window = Window1::Accessor();
-    }
-    void TearDown() override {
-        window->Close();
-        // The framework lets go of a closed window from the event loop.
-        QCoreApplication::sendPostedEvents();
-    }
-
     Box box(const String& name) const {
         const auto control = window->ControlByName(name);
         return {control->Left(), control->Top(), control->Width(), control->Height()};
@@ -85,8 +76,6 @@ protected:
             result.emplace_back(list->Cell(row, 0), list->Cell(row, 1));
         return result;
     }
-
-    std::shared_ptr<Window1> window;
 };
 
 TEST_F(Window1Test, OpensAtItsDesignWithPromptsAndHeadings) {
