@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,7 +52,13 @@ String RegularFile::Read(std::size_t count) {
     return text;
 }
 
-String RegularFile::ReadAll() {
+String RegularFile::ReadAll(std::int64_t largest) {
+    const auto tooLarge = [&] {
+        return IOException(
+            "\"" + path_ + "\" is larger than " + std::to_string(largest) + " bytes.", EFBIG);
+    };
+    if (length_ > largest)
+        throw tooLarge();
     // Straight into the text at the size the file had, then whatever a
     // growing file added since.
     String text = Read(static_cast<std::size_t>(length_));
@@ -60,5 +67,7 @@ String RegularFile::ReadAll() {
         if (more.empty())
             return text;
         text += more;
+        if (static_cast<std::int64_t>(text.size()) > largest)
+            throw tooLarge();
     }
 }

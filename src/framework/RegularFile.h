@@ -24,8 +24,11 @@ public:
     // Up to `count` bytes from the current position; fewer only at the end of
     // the file. Raises IOException when reading fails.
     String Read(std::size_t count);
-    // Everything from the current position to the end of the file.
-    String ReadAll();
+    // Everything from the current position to the end of the file, when the
+    // file holds no more than `largest` bytes. A larger file raises
+    // IOException (EFBIG) from its size, before any of it is read; one that
+    // grows past `largest` while it is read, once it has.
+    String ReadAll(std::int64_t largest);
 
 private:
     int descriptor_ = -1;

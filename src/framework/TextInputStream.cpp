@@ -20,10 +20,10 @@ TextInputStream::TextInputStream(std::unique_ptr<RegularFile> file) : file_(std:
 
 TextInputStream::~TextInputStream() = default;
 
-String TextInputStream::ReadAll() {
+String TextInputStream::ReadAll(std::int64_t largest) {
     if (!file_)
         throw IOException("The stream is closed.");
-    String text = file_->ReadAll();
+    String text = file_->ReadAll(largest);
     if (atStart_ && Encoding == Encodings::UTF8 && text.starts_with(utf8ByteOrderMark))
         text.erase(0, utf8ByteOrderMark.size());
     atStart_ = false;

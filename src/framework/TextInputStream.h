@@ -22,10 +22,11 @@ public:
 
     Encodings Encoding = Encodings::UTF8;
 
-    // The rest of the file as one text, read in one go. Text read as UTF-8
-    // from the start of the file loses a leading byte-order mark, as text
-    // editors drop it.
-    String ReadAll();
+    // The rest of the file as one text, read in one go, when the file holds
+    // no more than `largest` bytes; a larger file raises IOException before
+    // any of it is read. Text read as UTF-8 from the start of the file loses
+    // a leading byte-order mark, as text editors drop it.
+    String ReadAll(std::int64_t largest);
     void Close();
 
 private:

@@ -56,13 +56,10 @@ void addEntry(Dictionary& map, std::string_view line) {
 namespace BundleReader {
 
 std::optional<String> ReadText(const FolderItemPtr& file, std::int64_t largest) {
-    // Refused from its size, before any of it is read.
-    if (file->Length() > largest)
-        return std::nullopt;
     try {
         const TextInputStreamPtr stream = TextInputStream::Open(file);
         stream->Encoding = Encodings::UTF8;
-        return stream->ReadAll();
+        return stream->ReadAll(largest);
     } catch (const IOException&) {
         return std::nullopt;
     }

@@ -31,13 +31,10 @@ bool PrefsClass::Load() {
     if (!mPrefsFile->Exists())
         return false;
     // A file far larger than any the program writes is damaged or not its
-    // own: like text that is no JSON object, it counts as none, and its size
+    // own: like one that cannot be read, it raises IOException, and its size
     // alone tells so, before any of it is read.
-    if (mPrefsFile->Length() > FileLimits::LargestPreferenceFile)
-        return false;
-
     const TextInputStreamPtr stream = TextInputStream::Open(mPrefsFile);
-    const String text = stream->ReadAll();
+    const String text = stream->ReadAll(FileLimits::LargestPreferenceFile);
     stream->Close();
 
     try {

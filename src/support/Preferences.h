@@ -26,10 +26,10 @@ public:
 
     // The member's value; PreferenceNotFoundException when there is none.
     virtual Variant Get(const String& key) const;
-    // Binds the file and reads it. False when there is no file yet, it is
-    // larger than FileLimits::LargestPreferenceFile or its text is not a JSON
-    // object; the content is then as it was. IOException when
-    // the file cannot be opened or read.
+    // Binds the file and reads it. False when there is no file yet or its
+    // text is not a JSON object; the content is then as it was. IOException
+    // when the file cannot be opened or read, or holds more than
+    // FileLimits::LargestPreferenceFile bytes.
     virtual bool Load();
     // Member access by name: reading is Get, assigning is Set.
     virtual Variant Operator_Lookup(const String& key) const;

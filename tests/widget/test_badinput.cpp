@@ -11,6 +11,7 @@
 #include "TempBundle.h"
 #include "UnprivilegedUser.h"
 #include "Window1TestCase.h"
+#include "support/FileLimits.h"
 #include "support/FileTypeGroup1.h"
 #include "support/Icon.h"
 #include "window/Window1.h"
@@ -697,6 +698,9 @@ TEST(BadPreferenceFile, AnUnusableFileIsPassedOverAndWrittenAfreshOnClose) {
         {"numbers far too large",
          R"({"WinWidth": 1e300, "WinHeight": 1e300, "WinLeft": -1e300, "WinTop": 1e300})"},
         {"no members", "{}"},
+        {"good bounds past the size limit",
+         QByteArray(R"({"WinWidth": 600, "WinHeight": 450, "WinLeft": 60, "WinTop": 70})")
+             .leftJustified(FileLimits::LargestPreferenceFile + 1)},
     };
     for (const auto& [what, text] : files) {
         SCOPED_TRACE(what);
@@ -704,6 +708,7 @@ TEST(BadPreferenceFile, AnUnusableFileIsPassedOverAndWrittenAfreshOnClose) {
         writeFile(prefsFile(), text);
         const OpenedWindow opened = openWindow1(what);
         EXPECT_EQ(opened.alerts, QStringList{});
+        EXPECT_EQ(contentOf(*opened.window), designedBounds);
         expectOnScreen(*opened.window);
         closeWindow1(opened, what);
         expectStoredBounds(contents(prefsFile()));
