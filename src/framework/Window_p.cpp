@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QThread>
 #include <xcb/xcb.h>
 
@@ -48,8 +49,8 @@ std::vector<std::uint32_t> property32(xcb_connection_t* connection, xcb_window_t
 // Asks the window manager which frame it will draw around the native window
 // of `window`, which must exist. A window manager that offers to tell it
 // before the window is shown (_NET_REQUEST_FRAME_EXTENTS) sets the window's
-// _NET_FRAME_EXTENTS in answer; none without such a window manager, or when
-// it has not answered within a second.
+// _NET_FRAME_EXTENTS in answer; none without such a window manager, when it
+// has not answered within a second, or when its answer cannot be a frame.
 QMargins announcedFrame(xcb_connection_t* connection, const QWidget& window) {
     const auto id = static_cast<xcb_window_t>(window.internalWinId());
     const Reply<xcb_get_geometry_reply_t> geometry(
@@ -83,12 +84,27 @@ QMargins announcedFrame(xcb_connection_t* connection, const QWidget& window) {
         const std::vector<std::uint32_t> extents =
             property32(connection, id, extentsName, XCB_ATOM_CARDINAL);
         if (extents.size() == 4) {
-            // Left, right, top, bottom, in the display's pixels.
+            // Left, right, top, bottom, in the display's pixels; counted in 64
+            // bits, where no sum of them wraps.
             const qreal ratio = window.devicePixelRatioF();
             const auto margin = [ratio](std::uint32_t pixels) {
-                return toWidgetSize(qRound64(pixels / ratio));
+                return qRound64(pixels / ratio);
             };
-            return {margin(extents[0]), margin(extents[2]), margin(extents[1]), margin(extents[3])};
+            const std::int64_t left = margin(extents[0]);
+            const std::int64_t right = margin(extents[1]);
+            const std::int64_t top = margin(extents[2]);
+            const std::int64_t bottom = margin(extents[3]);
+            // A frame that leaves no room on the window's screen for the window
+            // at its smallest is none a window manager can draw; taken as
+            // given, it would place the content beyond the screen's edge for
+            // good. Such an answer counts as none, and the window is fitted
+            // onto the screen as under a window manager that does not answer.
+            const QScreen* const screen = window.screen();
+            if (!screen || left + right + window.minimumWidth() > screen->geometry().width() ||
+                top + bottom + window.minimumHeight() > screen->geometry().height())
+                return {};
+            return {toWidgetSize(left), toWidgetSize(top), toWidgetSize(right),
+                    toWidgetSize(bottom)};
         }
         QThread::msleep(1);
     }

@@ -9,12 +9,14 @@
 # preference file is of no use or Alt and Ctrl are held. A further start
 # opens the menus of the menu bar and the About panel, and quits with Ctrl+Q;
 # the next ends by the termination signal; the next keeps the window's bounds
-# in a data folder whose name is not UTF-8. The last starts run under a
-# window manager (openbox): a window stored off each edge of the screen comes
-# back with its whole frame, title bar included, on the screen; then the
-# Window menu's Zoom, Bring All to Front and Minimize, and Ctrl+W.
+# in a data folder whose name is not UTF-8. Two more run under a stand-in
+# window manager that announces a frame no screen could hold: the window is
+# fitted onto the screen as if no frame had been announced. The last starts
+# run under a window manager (openbox): a window stored off each edge of the
+# screen comes back with its whole frame, title bar included, on the screen;
+# then the Window menu's Zoom, Bring All to Front and Minimize, and Ctrl+W.
 #
-# Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE
+# Usage: run_e2e.sh QUILLSTONE XDND_SOURCE WM_DELETE FRAME_ANNOUNCER
 # Set E2E_SCREENSHOTS to a folder to keep the screenshots taken on the way.
 set -Eeuo pipefail
 
@@ -418,6 +420,23 @@ startWindowManager() {
     waitUntil "the window manager" wmRunning
 }
 
+# A window manager that does nothing but announce the frame it would draw,
+# these extents: "left right top bottom". Should the drive fail before it is
+# stopped, it ends with the display.
+frameAnnounced() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_REQUEST_FRAME_EXTENTS; }
+startFrameAnnouncer() { # extents
+    local -a sides
+    read -r -a sides <<<"$1"
+    "$frameAnnouncer" "${sides[@]}" >"$work/announcer.log" 2>&1 &
+    announcerPid=$!
+    waitUntil "the frame announcer with $1" frameAnnounced
+}
+stopFrameAnnouncer() {
+    stopProcess "$announcerPid"
+    announcerPid=""
+    xprop -root -remove _NET_SUPPORTED
+}
+
 framed() { xprop -id "$mainWindow" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
 # How far the frame reaches beyond the window: "left right top bottom".
 frameExtents() { xprop -id "$mainWindow" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,; }
@@ -653,6 +672,20 @@ closeAndAwaitEnd
     fail "the data folder's preference file holds $(cat "$dataPrefs"), not 300 250 500 450"
 mangled=$(find "$work/home" -name "*$(printf '\xef\xbf\xbd')*")
 [ -z "$mangled" ] || fail "a file of a mangled name appeared: $mangled"
+
+say "under a window manager that announces a frame no screen holds: the window is fitted"
+frameAnnouncer=$(readlink -f "$4")
+# Extents of 1100 on top, or of 2^32 - 1 on each side, would put the
+# content below the screen or at the far end of X's coordinates.
+for extents in "0 0 1100 0" "4294967295 4294967295 4294967295 4294967295"; do
+    startFrameAnnouncer "$extents"
+    printf '{"WinWidth": 370, "WinHeight": 500, "WinLeft": 5000, "WinTop": 50}' >"$prefsFile"
+    startProgram
+    expectGeometry "910 50 370 500"
+    closeAndAwaitEnd
+    [ "$(storedBounds)" = "910 50 370 500" ] || fail "stored $(storedBounds) with extents $extents"
+    stopFrameAnnouncer
+done
 
 startWindowManager
 say "under a window manager: stored off each edge, the whole frame comes back on the screen"
