@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,7 +29,7 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
 
     int get() const { return descriptor_; }
-    void release() { descriptor_ = -1; }
+    int release() { return std::exchange(descriptor_, -1); }
 
 private:
     int descriptor_;
@@ -150,12 +151,11 @@ String linkedFile(const String& path) {
     return path;
 }
 
-// Makes a new, empty file beside `file`, named after it with a random
-// ending no other file has, and sets `name` to its path; a name too long to
-// take the ending is cut short. The system gives the file `mode` less the
-// umask, as it gives any file it creates. Returns the file open for writing,
-// or -1 with errno set when the folder takes no new file.
-int createBeside(const String& file, mode_t mode, String& name) {
+// Calls `make` with names beside `file`, each the file's name with a random
+// ending, until it finds one no other file has, and sets `name` to it; a name
+// too long to take the ending is cut short. Returns what `make` returned: -1,
+// with errno set and `name` cleared, when no name was had.
+template <typename Make> int underFreshName(const String& file, String& name, const Make& make) {
     static constexpr std::string_view letters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static constexpr std::size_t ending = 7;
@@ -169,12 +169,63 @@ int createBeside(const String& file, mode_t mode, String& name) {
         name = start;
         for (std::size_t letter = 1; letter < ending; ++letter)
             name += letters[pick(random)];
-        const int descriptor =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
-        if (descriptor >= 0 || errno != EEXIST)
-            return descriptor;
+        const int result = make(name.c_str());
+        if (result >= 0)
+            return result;
+        if (errno != EEXIST)
+            break;
     }
+    name.clear();
     return -1;
+}
+
+// The path through which the system reaches the file open as `descriptor`,
+// even one that has no name.
+String openFilePath(int descriptor) {
+    return "/proc/self/fd/" + std::to_string(descriptor);
+}
+
+// Makes a new, empty file that has no name yet in the folder `file` is in,
+// so that a save that never ends leaves nothing behind. The system gives it
+// `mode` less the umask. Returns the file open for writing, or -1 when the
+// folder takes no such file (a file system without them, or no room or
+// right to make one) or /proc, through which it is named later, is missing.
+int createUnnamed(const String& file, mode_t mode) {
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    Descriptor created(
+        ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    struct stat reachable {};
+    if (created.get() < 0 || ::lstat(openFilePath(created.get()).c_str(), &reachable) != 0)
+        return -1;
+    return created.release();
+}
+
+// Makes a new, empty file beside `file`, named after it with a random
+// ending, and sets `name` to its path. The system gives the file `mode` less
+// the umask, as it gives any file it creates. Returns the file open for
+// writing, or -1 with errno set when the folder takes no new file.
+int createBeside(const String& file, mode_t mode, String& name) {
+    return underFreshName(file, name, [mode](const char* fresh) {
+        return ::open(fresh, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+    });
+}
+
+// Makes the file that is to replace `file`: one without a name where the
+// file system makes one, `name` then left empty, or else one named beside it.
+// Returns the file open for writing, or -1 with errno set when the folder
+// takes no new file.
+int createTemporary(const String& file, mode_t mode, String& name) {
+    const int unnamed = createUnnamed(file, mode);
+    return unnamed >= 0 ? unnamed : createBeside(file, mode, name);
+}
+
+// Gives the unnamed file open as `descriptor` a fresh name beside `file`,
+// and sets `name` to it; 0, or -1 with errno set.
+int nameBeside(int descriptor, const String& file, String& name) {
+    const String open = openFilePath(descriptor);
+    return underFreshName(file, name, [&open](const char* fresh) {
+        return ::linkat(AT_FDCWD, open.c_str(), AT_FDCWD, fresh, AT_SYMLINK_FOLLOW);
+    });
 }
 
 } // namespace
@@ -206,7 +257,7 @@ TextOutputStreamPtr TextOutputStream::Create(const FolderItemPtr& file) {
     // it replaces.
     const String replaced = linkedFile(path);
     String temporary;
-    Descriptor created(createBeside(replaced, exists ? 0600 : 0666, temporary));
+    Descriptor created(createTemporary(replaced, exists ? 0600 : 0666, temporary));
     if (created.get() >= 0) {
         // A file system that keeps no permission bits keeps its own.
         if (exists)
@@ -267,18 +318,24 @@ int TextOutputStream::commit() {
     // The text is on the disk before it takes the earlier file's place; a
     // file that cannot be synchronised (EINVAL) has nothing to confirm.
     int error = ::fsync(file_) != 0 && errno != EINVAL ? errno : 0;
+    // An unnamed file takes a name only now, just before it is renamed, so
+    // that a save cut short leaves it behind only in this brief moment.
+    if (error == 0 && temporary_.empty() && nameBeside(file_, replaced_, temporary_) != 0)
+        error = errno;
     if (::close(std::exchange(file_, -1)) != 0 && error == 0 && errno != EINTR)
         error = errno;
     if (error == 0 && ::rename(temporary_.c_str(), replaced_.c_str()) != 0)
         error = errno;
-    if (error != 0)
+    if (error != 0 && !temporary_.empty())
         static_cast<void>(::unlink(temporary_.c_str()));
     return error;
 }
 
 void TextOutputStream::discard() {
+    // An unnamed file goes with its last descriptor.
     static_cast<void>(::close(std::exchange(file_, -1)));
-    static_cast<void>(::unlink(temporary_.c_str()));
+    if (!temporary_.empty())
+        static_cast<void>(::unlink(temporary_.c_str()));
 }
 
 int TextOutputStream::finishInPlace() {

@@ -6,11 +6,14 @@
 #include "framework/TextOutputStream.h"
 
 #include <QTemporaryDir>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -132,6 +135,30 @@ TEST_F(Files, OutputReplacesOnlyWhenClosedAndCannotCreateInAMissingFolder) {
     EXPECT_EQ(read("report.txt"), "new");
     EXPECT_THROW(TextOutputStream::Create(std::make_shared<FolderItem>(path("no/such/file"))),
                  IOException);
+}
+
+// A save killed before it is closed leaves the earlier file as it was and
+// nothing beside it. The child that saves calls little besides the stream.
+TEST_F(Files, OutputKilledBeforeCloseLeavesOnlyTheEarlierFile) {
+    write("report.txt", "old");
+    const auto target = std::make_shared<FolderItem>(path("report.txt"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            const auto stream = TextOutputStream::Create(target);
+            stream->Write("new");
+            std::raise(SIGKILL);
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path().toStdString()))
+        EXPECT_EQ(entry.path().filename().string(), "report.txt");
+    EXPECT_EQ(read("report.txt"), "old");
 }
 
 // The process's umask while the object lives.
