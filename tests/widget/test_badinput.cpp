@@ -38,13 +38,21 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <optional>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -84,33 +92,76 @@ private:
 
 constexpr unsigned bound = 60;
 
-// A small file system mounted on `folder` for the object's life, to fill.
-// Only root can mount one; elsewhere the cases that need it do not run.
+// A small file system on `folder` for the object's life, to fill. Root
+// mounts it there. Any other user mounts it in a user and mount namespace of
+// its own, held by a child process: the disk is reached through that
+// process's view of the file tree, /proc/<pid>/root, where its files are the
+// user's and permissions hold as on any disk. The holder ends with the object,
+// or with the test program, as its input then closes.
 class SmallDisk {
 public:
     // A tmpfs of `size` ("size=64k"), which reserves room for a file when asked.
-    SmallDisk(const QString& folder, const char* size)
-        : folder_(folder.toLocal8Bit()),
-          mounted_(::mount("tmpfs", folder_.constData(), "tmpfs", 0, size) == 0),
-          error_(mounted_ ? "" : std::strerror(errno)) {}
-    // An ext2 file system of 1 MB held in the file `image`, which cannot
-    // reserve room for a file.
-    SmallDisk(const QString& folder, const QString& image) : folder_(folder.toLocal8Bit()) {
-        mounted_ = run("mkfs.ext2", {"-q", "-F", "-m", "0", "-b", "1024", image, "1024"}) &&
-                   run("mount", {"-o", "loop", "-t", "ext2", image, folder});
+    SmallDisk(const QString& folder, const char* size) : folder_(folder) {
+        if (!root())
+            hold(size);
+        else if (::mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, size) == 0)
+            mounted_ = true;
+        else
+            error_ = std::strerror(errno);
+    }
+    // A disk of 1 MB that cannot reserve room for a file: under root an ext2
+    // file system held in the file `image`; for any other user a tmpfs, on
+    // which withoutReservingRoom refuses as ext2 does.
+    SmallDisk(const QString& folder, const QString& image) : folder_(folder) {
+        if (!root())
+            hold("size=1m");
+        else
+            mounted_ = run("mkfs.ext2", {"-q", "-F", "-m", "0", "-b", "1024", image, "1024"}) &&
+                       run("mount", {"-o", "loop", "-t", "ext2", image, folder});
     }
     ~SmallDisk() {
-        if (mounted_)
-            ::umount(folder_.constData());
+        if (holder_.state() != QProcess::NotRunning) {
+            holder_.closeWriteChannel();
+            holder_.waitForFinished();
+        } else if (mounted_) {
+            ::umount(folder_.toLocal8Bit().constData());
+        }
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
 
-    static bool Possible() { return ::geteuid() == 0; }
+    // Whether this user can mount one: root can, and so can anyone the system
+    // lets make a user namespace.
+    static bool Possible() {
+        static const bool possible =
+            root() ||
+            QProcess::execute("unshare", {"--user", "--map-root-user", "--mount", "true"}) == 0;
+        return possible;
+    }
     bool mounted() const { return mounted_; }
     const std::string& error() const { return error_; }
+    // The folder, the disk on it.
+    QString path() const { return prefix_ + folder_; }
 
 private:
+    static bool root() { return ::geteuid() == 0; }
+
+    // Starts the holder, which mounts the tmpfs and then waits on its input.
+    void hold(const char* size) {
+        holder_.start("unshare",
+                      {"--user", "--map-root-user", "--mount", "sh", "-c",
+                       R"(mount -t tmpfs -o "$1" tmpfs "$2" && echo mounted && exec cat)", "sh",
+                       size, folder_});
+        if (holder_.waitForReadyRead() && holder_.readAllStandardOutput() == "mounted\n") {
+            prefix_ = "/proc/" + QString::number(holder_.processId()) + "/root";
+            mounted_ = true;
+            return;
+        }
+        holder_.waitForFinished();
+        error_ = ("unshare: " + holder_.errorString() + "\n" + holder_.readAllStandardError())
+                     .toStdString();
+    }
+
     bool run(const QString& program, const QStringList& arguments) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
@@ -122,12 +173,47 @@ private:
         return false;
     }
 
-    QByteArray folder_;
+    QString folder_;
+    QString prefix_;
+    QProcess holder_;
     bool mounted_ = false;
     std::string error_;
 };
 
-constexpr char notRoot[] = "not running as root, so no small file system can be mounted";
+constexpr char cannotMount[] = "neither root nor allowed a user namespace (unshare --user "
+                               "--map-root-user --mount fails), so no small file system can be "
+                               "mounted";
+
+#if defined(__x86_64__)
+constexpr std::uint32_t nativeArchitecture = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+constexpr std::uint32_t nativeArchitecture = AUDIT_ARCH_AARCH64;
+#else
+#error "Name this architecture's AUDIT_ARCH_ value for the system-call filter."
+#endif
+
+// Runs `write` on a thread of its own on which the system refuses to reserve
+// room for a file (fallocate) as a file system that cannot do so refuses,
+// with EOPNOTSUPP. The filter holds for that thread alone and ends with it.
+void withoutReservingRoom(const std::function<void()>& write) {
+    std::thread([&] {
+        sock_filter filter[] = {
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, nativeArchitecture, 0, 3),
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fallocate, 0, 1),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        };
+        const sock_fprog program{std::size(filter), filter};
+        // Without privileges a thread takes a filter only once it has given
+        // up gaining any.
+        ASSERT_EQ(::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0), 0) << std::strerror(errno);
+        ASSERT_EQ(::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program), 0)
+            << std::strerror(errno);
+        write();
+    }).join();
+}
 
 // The full path of `relative` inside the bundle, its folders made.
 std::string place(const TempBundle& bundle, const std::string& relative) {
@@ -484,7 +570,7 @@ void fillUp(const QString& path) {
 // one, longer than the new report, whose hole takes room once written over.
 TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceWhole) {
     if (!SmallDisk::Possible())
-        GTEST_SKIP() << notRoot;
+        GTEST_SKIP() << cannotMount;
     const std::pair<const char*, qint64> reports[] = {{"a plain report", 0},
                                                       {"a sparse report", 600 * 1024}};
     for (const auto& [what, hole] : reports) {
@@ -495,7 +581,7 @@ TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceW
         ASSERT_TRUE(QDir().mkpath(folder));
         const SmallDisk disk(folder, dir.filePath("disk.img"));
         ASSERT_TRUE(disk.mounted()) << disk.error();
-        const QString path = folder + "/report.txt";
+        const QString path = disk.path() + "/report.txt";
         // Whole pages of text: written over, they need no new room and so
         // change at once, where a save that went wrong would show.
         writeFile(path, QByteArray(8192, 'e'));
@@ -503,15 +589,17 @@ TEST(BadReportTarget, AFullDiskThatCannotReserveRoomKeepsAReportReplacedInPlaceW
             ASSERT_TRUE(QFile::resize(path, 8192 + hole));
         }
         const QByteArray earlier = contents(path);
-        fillUp(folder + "/filler");
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        fillUp(disk.path() + "/filler");
+        QFile::setPermissions(disk.path(), QFile::ReadOwner | QFile::ExeOwner);
         UnprivilegedUser::Own(dir.path().toStdString());
         {
             const UnprivilegedUser user;
-            const TextOutputStreamPtr stream =
-                TextOutputStream::Create(std::make_shared<FolderItem>(path.toStdString()));
-            stream->Write(std::string(400 * 1024, 'n'));
-            EXPECT_THROW(stream->Close(), IOException);
+            withoutReservingRoom([&] {
+                const TextOutputStreamPtr stream =
+                    TextOutputStream::Create(std::make_shared<FolderItem>(path.toStdString()));
+                stream->Write(std::string(400 * 1024, 'n'));
+                EXPECT_THROW(stream->Close(), IOException);
+            });
         }
         EXPECT_EQ(contents(path), earlier);
     }
@@ -542,9 +630,9 @@ protected:
         return std::nullopt;
     }
 
-    // An earlier report in the target folder, and its path.
-    QString earlierReport(const QByteArray& text) {
-        const QString path = dir.filePath("report.txt");
+    // An earlier report in `folder`, and its path.
+    static QString earlierReport(const QByteArray& text, const QString& folder) {
+        const QString path = folder + "/report.txt";
         writeFile(path, text);
         return path;
     }
@@ -556,10 +644,10 @@ protected:
 // the earlier report stays whole.
 TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
     if (!SmallDisk::Possible())
-        GTEST_SKIP() << notRoot;
+        GTEST_SKIP() << cannotMount;
     const SmallDisk disk(dir.path(), "size=64k");
     ASSERT_TRUE(disk.mounted()) << disk.error();
-    const QString path = earlierReport("earlier report");
+    const QString path = earlierReport("earlier report", disk.path());
     fill(20000);
     const std::optional<ModalAnswer::Seen> alert = save(path);
     const QByteArray after = contents(path);
@@ -570,7 +658,7 @@ TEST_F(ReportTargetTest, AFullDiskKeepsTheEarlierReportAndGivesTheReason) {
 }
 
 TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
-    const QString path = earlierReport("earlier report");
+    const QString path = earlierReport("earlier report", dir.path());
     QFile::setPermissions(path, QFile::ReadOwner);
     UnprivilegedUser::Own(dir.path().toStdString());
     const UnprivilegedUser user;
@@ -581,7 +669,7 @@ TEST_F(ReportTargetTest, AReadOnlyReportIsKeptAndTheFailureTold) {
 
 // A folder that takes no new file still lets a writable report be replaced.
 TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
-    const QString path = earlierReport("earlier report, longer than the new one");
+    const QString path = earlierReport("earlier report, longer than the new one", dir.path());
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     UnprivilegedUser::Own(dir.path().toStdString());
     const UnprivilegedUser user;
@@ -597,16 +685,16 @@ TEST_F(ReportTargetTest, AWritableReportInAReadOnlyFolderIsReplacedInPlace) {
 // why, and the earlier report stays whole.
 TEST_F(ReportTargetTest, AFullDiskKeepsAReportReplacedInPlaceWhole) {
     if (!SmallDisk::Possible())
-        GTEST_SKIP() << notRoot;
+        GTEST_SKIP() << cannotMount;
     const SmallDisk disk(dir.path(), "size=64k");
     ASSERT_TRUE(disk.mounted()) << disk.error();
     const QByteArray earlier = "earlier report, a little longer than the first rows of the new one";
-    const QString path = earlierReport(earlier);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    const QString path = earlierReport(earlier, disk.path());
+    QFile::setPermissions(disk.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     UnprivilegedUser::Own(dir.path().toStdString());
     const UnprivilegedUser user;
-    ASSERT_FALSE(QFileInfo(dir.path()).isWritable());
+    ASSERT_FALSE(QFileInfo(disk.path()).isWritable());
     fill(20000);
     const std::optional<ModalAnswer::Seen> alert = save(path);
     ASSERT_TRUE(alert.has_value());
@@ -738,10 +826,12 @@ TEST(BadPreferenceFile, ANamedPipeInItsPlaceIsNeverWaitedFor) {
 // A save that does not fit beside the earlier file leaves that file whole.
 TEST(BadPreferenceFile, AFullDiskKeepsTheEarlierFile) {
     if (!SmallDisk::Possible())
-        GTEST_SKIP() << notRoot;
+        GTEST_SKIP() << cannotMount;
     ASSERT_TRUE(QDir().mkpath(prefsFolder()));
     const SmallDisk disk(prefsFolder(), "size=4k");
     ASSERT_TRUE(disk.mounted()) << disk.error();
+    // The store's data folder is the one that holds the disk, as reached.
+    qputenv("XDG_DATA_HOME", QFileInfo(disk.path()).path().toLocal8Bit());
     // On one line, where the store writes one member a line: a save that
     // went through would show.
     const QByteArray earlier = R"({"WinWidth":400,"WinHeight":450,"WinLeft":60,"WinTop":70})";
