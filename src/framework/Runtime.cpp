@@ -11,9 +11,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <array>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
+#include <glib.h>
 #include <memory>
 #include <string>
 #include <sys/socket.h>
@@ -83,6 +86,89 @@ bool loopRunning = false;
 QPointer<QMessageBox> startupFailureAlert;
 int exitStatus = 0;
 
+// The line that tells of an exception of that class nothing caught.
+std::string unhandledText(const std::string& className) {
+    return "An exception of class " + className +
+           " was not handled. The application must shut down.";
+}
+
+// Until the event loop runs, a failure inside Qt or GLib (no display, no
+// file descriptor left) ends in their fatal message, which aborts the
+// process. Here, as for any failure at start-up, the message and our line go
+// to the standard error instead, and the process ends with status 1. Their
+// code cannot be unwound and an alert cannot show from there, so the process
+// ends at once. Other messages go where they went before.
+class FatalAtStartup {
+public:
+    FatalAtStartup() {
+        otherQt = qInstallMessageHandler(qtMessage);
+        otherGlib = g_log_set_default_handler(glibMessage, nullptr);
+    }
+
+    ~FatalAtStartup() {
+        qInstallMessageHandler(std::exchange(otherQt, nullptr));
+        g_log_set_default_handler(otherGlib, nullptr);
+    }
+
+    FatalAtStartup(const FatalAtStartup&) = delete;
+    FatalAtStartup& operator=(const FatalAtStartup&) = delete;
+
+private:
+    [[noreturn]] static void endTold(const char* message) {
+        std::fprintf(stderr, "%s\n%s\n", message, unhandledText("RuntimeException").c_str());
+        std::_Exit(1);
+    }
+
+    static void qtMessage(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+        const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+        if (type == QtFatalMsg)
+            endTold(text.constData());
+        if (otherQt)
+            otherQt(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", text.constData());
+    }
+
+    static void glibMessage(const gchar* domain, GLogLevelFlags level, const gchar* message,
+                            gpointer data) {
+        if ((level & (G_LOG_FLAG_FATAL | G_LOG_LEVEL_ERROR)) != 0)
+            endTold((std::string(domain ? domain : "GLib") + ": " + message).c_str());
+        g_log_default_handler(domain, level, message, data);
+    }
+
+    static inline QtMessageHandler otherQt = nullptr;
+    static inline GLogFunc otherGlib = nullptr;
+};
+
+std::unique_ptr<FatalAtStartup> fatalAtStartup;
+
+// A few file descriptors held from the start until the event loop runs. When
+// start-up fails for want of descriptors, they are let go before the alert
+// that tells of it shows: drawing a window takes descriptors of its own, and
+// without them Qt waits for the display for good.
+class DescriptorReserve {
+public:
+    DescriptorReserve() {
+        for (int& descriptor : descriptors_)
+            descriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    }
+
+    ~DescriptorReserve() {
+        for (const int descriptor : descriptors_)
+            if (descriptor >= 0)
+                ::close(descriptor);
+    }
+
+    DescriptorReserve(const DescriptorReserve&) = delete;
+    DescriptorReserve& operator=(const DescriptorReserve&) = delete;
+
+private:
+    std::array<int, 8> descriptors_{};
+};
+
+std::unique_ptr<DescriptorReserve> descriptorReserve;
+
 std::vector<std::function<void()>>& moduleStates() {
     static std::vector<std::function<void()>> resets;
     return resets;
@@ -114,6 +200,8 @@ void closeRemainingPanels() {
 } // namespace
 
 void RuntimeInit(int& argc, char** argv) {
+    fatalAtStartup = std::make_unique<FatalAtStartup>();
+    descriptorReserve = std::make_unique<DescriptorReserve>();
     fontConfiguration = std::jthread([] { FcInit(); });
     application = std::make_unique<QApplication>(argc, argv);
     QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
@@ -181,6 +269,8 @@ void RuntimeRun() {
     if (lateStartupFailure) {
         exitStatus = 1;
     } else {
+        fatalAtStartup.reset();
+        descriptorReserve.reset();
         loopRunning = true;
         exitStatus = QApplication::exec();
         loopRunning = false;
@@ -203,25 +293,33 @@ int RuntimeExit() {
     QCoreApplication::sendPostedEvents();
     terminationWatch.reset();
     application.reset();
+    fatalAtStartup.reset();
+    descriptorReserve.reset();
     return exitStatus;
 }
 
-void RuntimeUnhandledException(const std::exception_ptr& error) {
+void RuntimeUnhandledException(const std::exception_ptr& error) noexcept {
     exitStatus = 1;
-    const std::string text = "An exception of class " + exceptionClassName(error) +
-                             " was not handled. The application must shut down.";
-    // The same text goes to the standard error too, where a program started
-    // from a terminal or a script is heard even when no alert can show.
-    std::fprintf(stderr, "%s\n", text.c_str());
-    if (!qApp)
+    // Telling must not fail in turn: what cannot be told is left untold, and
+    // the exit status still says that the program failed.
+    try {
+        const std::string text = unhandledText(exceptionClassName(error));
+        // The same text goes to the standard error too, where a program started
+        // from a terminal or a script is heard even when no alert can show.
+        std::fprintf(stderr, "%s\n", text.c_str());
+        if (!qApp)
+            return;
+        descriptorReserve.reset();
+        QMessageBox alert(QMessageBox::Critical, QApplication::applicationName(),
+                          QString::fromStdString(text), QMessageBox::Ok);
+        if (!loopRunning)
+            startupFailureAlert = &alert;
+        alert.exec();
+        if (loopRunning)
+            QCoreApplication::exit(1);
+    } catch (...) {
         return;
-    QMessageBox alert(QMessageBox::Critical, QApplication::applicationName(),
-                      QString::fromStdString(text), QMessageBox::Ok);
-    if (!loopRunning)
-        startupFailureAlert = &alert;
-    alert.exec();
-    if (loopRunning)
-        QCoreApplication::exit(1);
+    }
 }
 
 void RuntimeDispatch(const std::function<void()>& handler) {

@@ -12,7 +12,10 @@ class Application;
 //   RuntimeExit();
 
 // Creates the application. `argc` must live until RuntimeExit. From here on
-// SIGTERM ends the event loop the way Quit does.
+// SIGTERM ends the event loop the way Quit does. Raises RuntimeException when
+// the termination signal cannot be watched; a failure inside Qt while it
+// connects to the display, which Qt would end with an abort, is told on the
+// standard error instead, and the process ends with status 1.
 void RuntimeInit(int& argc, char** argv);
 
 // Module-wide state of the program that holds framework objects (menus,
@@ -56,8 +59,9 @@ int RuntimeExit();
 // The reaction to an exception that nothing caught: tells the user in an
 // alert and on the standard error, then quits with exit status 1. Raised
 // before the event loop runs (start-up failed), the alert shows all the same
-// and the process ends once the user has answered it.
-void RuntimeUnhandledException(const std::exception_ptr& error);
+// and the process ends once the user has answered it; without an application
+// (its start failed) only the standard error hears of it.
+void RuntimeUnhandledException(const std::exception_ptr& error) noexcept;
 
 // Runs an event handler on behalf of the event loop. An exception must not
 // unwind through Qt, so one that escapes is reported once the loop is back in

@@ -2,16 +2,19 @@
 
 #include "framework/Runtime.h"
 
+#include <exception>
+
 // The process's entry point: the framework's runtime around the program's
-// road. The finalisers and the exit step run whatever happened on the road.
+// road. A failure anywhere on the road, the runtime's own start included, is
+// told, and the process ends with status 1; the finalisers and the exit step
+// run whatever happened.
 int main(int argc, char** argv) {
-    RuntimeInit(argc, argv);
-    RuntimePerformInitializers();
     try {
+        RuntimeInit(argc, argv);
+        RuntimePerformInitializers();
         _Main();
     } catch (...) {
-        // The unhandled-exception routine itself failed; the exit status
-        // already tells of the failure.
+        RuntimeUnhandledException(std::current_exception());
     }
     RuntimePerformFinalizers();
     return RuntimeExit();

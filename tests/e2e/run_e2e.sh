@@ -8,7 +8,8 @@
 # it was closed, fitted into the screen, or at its designed place when the
 # preference file is of no use or Alt and Ctrl are held. A further start
 # opens the menus of the menu bar and the About panel, and quits with Ctrl+Q;
-# the next ends by the termination signal; the next keeps the window's bounds
+# the next ends by the termination signal; the next ones have almost no file
+# descriptors left, and fail, told; the next keeps the window's bounds
 # in a data folder whose name is not UTF-8. Two more run under a stand-in
 # window manager that announces a frame no screen could hold: the window is
 # fitted onto the screen as if no frame had been announced. The last starts
@@ -655,6 +656,57 @@ say "start again and end by the termination signal"
 startProgram
 kill -TERM "$programPid"
 expectCleanExit "SIGTERM"
+
+# Starts with the number of file descriptors limited, the limit raised one at
+# a time; below the fewest with which the system can load the program at
+# all, the program's own code never runs, and such a start is passed over. A
+# start that fails is told on the standard error and ends with status 1,
+# never by an abort; where the display could be opened, the alert tells it
+# too and is answered. The first start whose main window opens ends the run.
+readonly untold='An exception of class [A-Za-z]* was not handled\. The application must shut down\.'
+programShownOrEnded() { programEnded || [ -n "$(programWindows)" ]; }
+expectToldFailure() { # limit
+    local status=0
+    wait "$programPid" || status=$?
+    programPid=""
+    checkNoSanitizerReport
+    [ "$status" = 1 ] || fail "with $1 file descriptors, Quillstone ended with status $status"
+    grep -q "$untold" "$work/program.err" ||
+        fail "with $1 file descriptors, Quillstone ended untold: $(cat "$work/program.err")"
+}
+
+say "start with almost no file descriptors left: each failure told, status 1"
+alerts=0
+for ((limit = 4; ; limit++)); do
+    ((limit <= 64)) || fail "Quillstone never opened its window with up to 64 file descriptors"
+    (ulimit -n "$limit" && cd "$work/home" && exec "${session[@]}" "$program") \
+        >"$work/program.out" 2>"$work/program.err" &
+    programPid=$!
+    deadline=$((SECONDS + waitLimit))
+    until programShownOrEnded; do
+        ((SECONDS < deadline)) || fail "with $limit file descriptors, Quillstone neither showed nor ended"
+        sleep 0.1
+    done
+    if programEnded && grep -q 'error while loading shared libraries' "$work/program.err"; then
+        wait "$programPid" || true
+        programPid=""
+    elif programEnded; then
+        expectToldFailure "$limit"
+    elif grep -q "$untold" "$work/program.err"; then
+        screenshot "alert-$limit"
+        focusWindow "$(programWindows | head -n 1)"
+        xdotool key Return
+        waitUntil "the start-up alert to be answered" programEnded
+        expectToldFailure "$limit"
+        alerts=$((alerts + 1))
+    else
+        say "with $limit file descriptors the window opens; $alerts failed start(s) showed an alert"
+        stopProcess "$programPid"
+        programPid=""
+        break
+    fi
+done
+((alerts > 0)) || fail "no start that failed for want of file descriptors showed its alert"
 
 say "start with a data folder whose name is not UTF-8: the bounds are kept in it"
 dataHome="$work/home/data-$(printf '\xff\xfe')"

@@ -1,3 +1,4 @@
+#include "UserFolders.h"
 #include "framework/Runtime.h"
 
 #include <QApplication>
@@ -26,10 +27,7 @@ class FreshDataFolder : public ::testing::EmptyTestEventListener {
 // itself runs inside one; what the tests left in module-wide state goes
 // while it still runs, as at the program's end.
 int main(int argc, char** argv) {
-    // What Qt keeps for the user, as the file dialog's last folder, goes to a
-    // folder of the run's own as well.
-    const QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const UserFolders folders;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshDataFolder);

@@ -3,6 +3,7 @@
 // framework's runtime the way the program's main does, and no QApplication
 // of the shared test main.
 #include "ModalAnswer.h"
+#include "UserFolders.h"
 #include "shell/App.h"
 #include "shell/MainMenuBar.h"
 #include "shell/Startup.h"
@@ -229,6 +230,9 @@ TEST(Startup, TheOverflowButtonShowsTheStylesIconWhenDrawn) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Each case's process runs this main anew and ends by std::exit, which
+    // still lets go of the folders when they are static.
+    static const UserFolders folders;
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     ::testing::InitGoogleTest(&argc, argv);
     RuntimeInit(argc, argv);
