@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -181,14 +182,22 @@ protected:
         EXPECT_EQ(click("PushButton1"), QStringList{});
     }
 
+    // The program's alerts, if any, after saving to `path`. The save dialog
+    // asks before it replaces an existing report, and only then; that
+    // question is the dialog's own, not the program's alert.
     QStringList save(const QString& path) {
+        const bool exists = QFileInfo::exists(path);
         ModalAnswer answer(saveAs(path));
         QTest::mouseClick(window->ControlByName("PushButton2")->NativeWidget(), Qt::LeftButton);
         QStringList shown;
-        // The dialog's own confirmation to replace a file is not the program's alert.
-        for (const auto& seen : answer.dialogs())
-            if (!seen.text.isEmpty() && !seen.text.contains("already exists"))
+        bool asked = false;
+        for (const auto& seen : answer.dialogs()) {
+            if (seen.text.contains("already exists"))
+                asked = true;
+            else if (!seen.text.isEmpty())
                 shown << seen.text;
+        }
+        EXPECT_EQ(asked, exists) << "asked to replace " << path.toStdString();
         return shown;
     }
 
