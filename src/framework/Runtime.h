@@ -13,9 +13,10 @@ class Application;
 
 // Creates the application. `argc` must live until RuntimeExit. From here on
 // SIGTERM ends the event loop the way Quit does. Raises RuntimeException when
-// the termination signal cannot be watched; a failure inside Qt while it
-// connects to the display, which Qt would end with an abort, is told on the
-// standard error instead, and the process ends with status 1.
+// the termination signal cannot be watched. Until the event loop runs, a
+// fatal error inside Qt or GLib (no display, no file descriptor left), which
+// would abort the process, is told on the standard error instead, and the
+// process ends with status 1.
 void RuntimeInit(int& argc, char** argv);
 
 // Module-wide state of the program that holds framework objects (menus,
@@ -39,9 +40,10 @@ void RuntimeRegisterAppObject(std::shared_ptr<Application> app);
 // The registered application object, none before registration.
 std::shared_ptr<Application> RuntimeAppObject();
 
-// Hands over the step that opens the first window; it runs as the event
-// loop's first work, after the application object's Open event. An exception
-// that leaves either ends the loop and leaves RuntimeRun.
+// Hands over the step that opens the first window. RuntimeRun delivers it
+// before it starts the event loop, after the application object's Open
+// event. An exception that leaves either ends the run: RuntimeRun then
+// raises it again instead of starting the loop.
 void RunFrameworkInitialization(std::function<void()> lateStartup);
 
 // Runs the event loop until the application quits, then closes the windows
