@@ -663,8 +663,21 @@ expectCleanExit "SIGTERM"
 # start that fails is told on the standard error and ends with status 1,
 # never by an abort; where the display could be opened, the alert tells it
 # too and is answered. The first start whose main window opens ends the run.
+# Built with the sanitizers, the program checks an object's dynamic type
+# (UBSan's vptr check) by reading its memory through a pipe, which it cannot
+# make without descriptors: the check then fails on sound objects and ends
+# the process. A start that UBSan ended so is passed over, and no alert is
+# asked for, as the starts that would show one are such; AddressSanitizer's
+# reports still fail the drive.
 readonly untold='An exception of class [A-Za-z]* was not handled\. The application must shut down\.'
+sanitized=0
+if ldd "$program" | grep -q libasan; then sanitized=1; fi
 programShownOrEnded() { programEnded || [ -n "$(programWindows)" ]; }
+passedOver() {
+    grep -q 'error while loading shared libraries' "$work/program.err" ||
+        { ((sanitized)) && grep -q 'runtime error:' "$work/program.err" &&
+            ! grep -q 'ERROR: AddressSanitizer' "$work/program.err"; }
+}
 expectToldFailure() { # limit
     local status=0
     wait "$programPid" || status=$?
@@ -673,10 +686,11 @@ expectToldFailure() { # limit
     [ "$status" = 1 ] || fail "with $1 file descriptors, Quillstone ended with status $status"
     grep -q "$untold" "$work/program.err" ||
         fail "with $1 file descriptors, Quillstone ended untold: $(cat "$work/program.err")"
+    told=$((told + 1))
 }
 
 say "start with almost no file descriptors left: each failure told, status 1"
-alerts=0
+told=0 alerts=0
 for ((limit = 4; ; limit++)); do
     ((limit <= 64)) || fail "Quillstone never opened its window with up to 64 file descriptors"
     (ulimit -n "$limit" && cd "$work/home" && exec "${session[@]}" "$program") \
@@ -687,7 +701,7 @@ for ((limit = 4; ; limit++)); do
         ((SECONDS < deadline)) || fail "with $limit file descriptors, Quillstone neither showed nor ended"
         sleep 0.1
     done
-    if programEnded && grep -q 'error while loading shared libraries' "$work/program.err"; then
+    if programEnded && passedOver; then
         wait "$programPid" || true
         programPid=""
     elif programEnded; then
@@ -700,13 +714,14 @@ for ((limit = 4; ; limit++)); do
         expectToldFailure "$limit"
         alerts=$((alerts + 1))
     else
-        say "with $limit file descriptors the window opens; $alerts failed start(s) showed an alert"
+        say "with $limit file descriptors the window opens; $told failed start(s) told, $alerts in an alert"
         stopProcess "$programPid"
         programPid=""
         break
     fi
 done
-((alerts > 0)) || fail "no start that failed for want of file descriptors showed its alert"
+((told > 0)) || fail "no start failed for want of file descriptors"
+((alerts > 0 || sanitized)) || fail "no start that failed for want of file descriptors showed its alert"
 
 say "start with a data folder whose name is not UTF-8: the bounds are kept in it"
 dataHome="$work/home/data-$(printf '\xff\xfe')"
