@@ -223,10 +223,21 @@ startDisplay() {
 
 # A clean session: the programs see only what a fresh desktop login gives
 # them, so no desktop theme swaps Qt's own dialogs for native ones.
+# A font configuration that keeps the font caches in the folder $1 and takes
+# everything else from the system's: what a program learns of the fonts stays
+# in that folder instead of the system's cache, which root may write.
+fontConfiguration() { # folder
+    mkdir -p "$1"
+    printf '<fontconfig><cachedir>%s</cachedir><include>/etc/fonts/fonts.conf</include></fontconfig>\n' \
+        "$1/cache" >"$1/fonts.conf"
+    echo "$1/fonts.conf"
+}
+
 startSession() {
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     session=(env -i PATH="$PATH" DISPLAY="$DISPLAY" HOME="$work/home"
+        FONTCONFIG_FILE="$(fontConfiguration "$work/fonts")"
         XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
         XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
         LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb)
@@ -693,7 +704,11 @@ say "start with almost no file descriptors left: each failure told, status 1"
 told=0 alerts=0
 for ((limit = 4; ; limit++)); do
     ((limit <= 64)) || fail "Quillstone never opened its window with up to 64 file descriptors"
-    (ulimit -n "$limit" && cd "$work/home" && exec "${session[@]}" "$program") \
+    # Its font caches of its own: fontconfig, short of descriptors, keeps a
+    # cache of fonts it could not open, and later starts would draw with others.
+    fonts=$(fontConfiguration "$work/fonts-$limit")
+    (ulimit -n "$limit" && cd "$work/home" &&
+        exec "${session[@]}" FONTCONFIG_FILE="$fonts" "$program") \
         >"$work/program.out" 2>"$work/program.err" &
     programPid=$!
     deadline=$((SECONDS + waitLimit))
