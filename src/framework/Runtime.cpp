@@ -121,13 +121,14 @@ private:
 
     static void qtMessage(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
+        if (otherQt && type != QtFatalMsg) {
+            otherQt(type, context, message);
+            return;
+        }
         const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
         if (type == QtFatalMsg)
             endTold(text.constData());
-        if (otherQt)
-            otherQt(type, context, message);
-        else
-            std::fprintf(stderr, "%s\n", text.constData());
+        std::fprintf(stderr, "%s\n", text.constData());
     }
 
     static void glibMessage(const gchar* domain, GLogLevelFlags level, const gchar* message,
@@ -168,6 +169,12 @@ private:
 };
 
 std::unique_ptr<DescriptorReserve> descriptorReserve;
+
+// Start-up is over: the event loop runs, or the program ends.
+void endStartup() {
+    fatalAtStartup.reset();
+    descriptorReserve.reset();
+}
 
 std::vector<std::function<void()>>& moduleStates() {
     static std::vector<std::function<void()>> resets;
@@ -269,8 +276,7 @@ void RuntimeRun() {
     if (lateStartupFailure) {
         exitStatus = 1;
     } else {
-        fatalAtStartup.reset();
-        descriptorReserve.reset();
+        endStartup();
         loopRunning = true;
         exitStatus = QApplication::exec();
         loopRunning = false;
@@ -293,8 +299,7 @@ int RuntimeExit() {
     QCoreApplication::sendPostedEvents();
     terminationWatch.reset();
     application.reset();
-    fatalAtStartup.reset();
-    descriptorReserve.reset();
+    endStartup();
     return exitStatus;
 }
 
@@ -318,7 +323,7 @@ void RuntimeUnhandledException(const std::exception_ptr& error) noexcept {
         if (loopRunning)
             QCoreApplication::exit(1);
     } catch (...) {
-        return;
+        // Nothing more can be told.
     }
 }
 

@@ -364,12 +364,18 @@ closeWindow() {
 programEnded() { ! kill -0 "$programPid" 2>/dev/null; }
 
 # Waits for the program to end and checks that it ended well.
-expectCleanExit() { # how it was ended
-    waitUntil "Quillstone to end after $1" programEnded
-    local status=0
+# Collects the ended program: its exit status in $status, its stderr checked
+# for sanitizer reports.
+reapProgram() {
+    status=0
     wait "$programPid" || status=$?
     programPid=""
     checkNoSanitizerReport
+}
+
+expectCleanExit() { # how it was ended
+    waitUntil "Quillstone to end after $1" programEnded
+    reapProgram
     [ "$status" = 0 ] || fail "Quillstone exited with status $status after $1"
 }
 
@@ -690,10 +696,7 @@ passedOver() {
             ! grep -q 'ERROR: AddressSanitizer' "$work/program.err"; }
 }
 expectToldFailure() { # limit
-    local status=0
-    wait "$programPid" || status=$?
-    programPid=""
-    checkNoSanitizerReport
+    reapProgram
     [ "$status" = 1 ] || fail "with $1 file descriptors, Quillstone ended with status $status"
     grep -q "$untold" "$work/program.err" ||
         fail "with $1 file descriptors, Quillstone ended untold: $(cat "$work/program.err")"
@@ -711,6 +714,7 @@ for ((limit = 4; ; limit++)); do
         exec "${session[@]}" FONTCONFIG_FILE="$fonts" "$program") \
         >"$work/program.out" 2>"$work/program.err" &
     programPid=$!
+    # Not waitUntil: that fails as soon as the program has ended.
     deadline=$((SECONDS + waitLimit))
     until programShownOrEnded; do
         ((SECONDS < deadline)) || fail "with $limit file descriptors, Quillstone neither showed nor ended"
